@@ -1,0 +1,126 @@
+#include "app/Formatting.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace ostrel {
+
+namespace {
+
+std::string Integer(int64_t value) {
+  char buffer[24];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+// printf's "%0.<decimals>f" in the C locale.
+std::string Fixed(double value, int decimals) {
+  char buffer[400];
+  auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  if (result.ec != std::errc()) return "0";
+  return std::string(buffer, result.ptr);
+}
+
+std::string ZeroPadded(int64_t value, size_t width) {
+  std::string digits = Integer(value);
+  return digits.size() < width ? std::string(width - digits.size(), '0') + digits : digits;
+}
+
+// floor() as an integer, clamped so that no double can overflow it.
+int64_t FloorToInt(double value) {
+  if (!(value == value)) return 0;
+  double floored = std::floor(value);
+  if (floored >= 9.2e18) return std::numeric_limits<int64_t>::max();
+  if (floored <= -9.2e18) return std::numeric_limits<int64_t>::min();
+  return static_cast<int64_t>(floored);
+}
+
+int64_t TruncateToInt(double value) {
+  return value < 0 ? -FloorToInt(-value) : FloorToInt(value);
+}
+
+}  // namespace
+
+std::string FormatGroupedInteger(int64_t value) {
+  if (value <= 9999) return Integer(value);
+  std::string result;
+  while (value > 0) {
+    int64_t r = value % 1000;
+    std::string piece = value == r ? Integer(r) : ZeroPadded(r, 3);
+    result = result.empty() ? piece : piece + "," + result;
+    value = (value - r) / 1000;
+  }
+  return result;
+}
+
+std::string FormatByteSize(int64_t bytes) {
+  constexpr int64_t kb = 1024;
+  constexpr int64_t mb = 1048576;
+  constexpr int64_t gb = 1073741824;
+  constexpr double toKb = 0.0009765625;
+  constexpr double toMb = 1.0 / 1048576.0;
+  constexpr double toGb = 1.0 / 1073741824.0;
+  double b = static_cast<double>(bytes);
+  if (bytes < kb) return Integer(bytes) + " bytes";
+  if (bytes < 10 * kb) return Fixed(b * toKb, 2) + "kb";
+  if (bytes < 100 * kb) return Fixed(b * toKb, 1) + "kb";
+  if (bytes < mb) return Integer(bytes / kb) + "kb";
+  if (bytes < 10 * mb) return Fixed(b * toMb, 2) + "mb";
+  if (bytes < 100 * mb) return Fixed(b * toMb, 1) + "mb";
+  if (bytes < gb) return Integer(bytes / mb) + "mb";
+  if (bytes < 10 * gb) return Fixed(b * toGb, 2) + "gb";
+  if (bytes < 100 * gb) return Fixed(b * toGb, 1) + "gb";
+  return FormatGroupedInteger(bytes / gb) + " gb";
+}
+
+std::string FormatDuration(double seconds) {
+  int64_t hours = FloorToInt(seconds * 0.0002777777777777778);
+  double s = seconds - static_cast<double>(hours) * 3600.0;
+  int64_t minutes = FloorToInt(s * 0.016666666666666666);
+  s -= static_cast<double>(minutes) * 60.0;
+  return Integer(hours) + ":" + ZeroPadded(minutes, 2) + ":" + (s < 10 ? "0" : "") + Fixed(s, 2);
+}
+
+int CountDecimals(double value, int maxDecimals) {
+  if (maxDecimals < 0) return 0;
+  int d = 0;
+  double x = value;
+  while (x != std::floor(x)) {
+    ++d;
+    x = x * 10.0;
+    if (d > maxDecimals) return d;
+  }
+  return d;
+}
+
+std::string FormatTrimmedDecimal(double value, int maxDecimals, bool trim) {
+  int d = CountDecimals(value, maxDecimals);
+  if (d == 0) return Integer(TruncateToInt(value));
+  std::string text = Fixed(value, d);
+  if (!trim || value == std::floor(value)) return text;
+  while (!text.empty() && text.back() == '0') text.pop_back();
+  if (!text.empty() && text.back() == '.') text.pop_back();
+  return text;
+}
+
+std::string FormatMediaSizeSummary(int64_t bytes, int mediaSizeType) {
+  const char* unit = mediaSizeType == 10   ? "KB"
+                     : mediaSizeType == 20 ? "MB"
+                     : mediaSizeType == 30 ? "GB"
+                                           : nullptr;
+  if (unit == nullptr) return FormatGroupedInteger(bytes) + " bytes";
+  double units = static_cast<double>(bytes) / static_cast<double>(int64_t{1} << mediaSizeType);
+  return Fixed(units, 2) + " " + unit + " (" + FormatGroupedInteger(bytes) + " bytes)";
+}
+
+std::string FormatAudioLengthSummary(double minutes) {
+  int64_t hours = FloorToInt(minutes * 0.016666666666666666);
+  double rest = minutes - static_cast<double>(hours) * 60.0;
+  int64_t whole = FloorToInt(rest);
+  return Integer(hours) + " hr, " + Integer(whole) + " min, " +
+         Fixed((rest - static_cast<double>(whole)) * 60.0, 2) + " sec";
+}
+
+}  // namespace ostrel

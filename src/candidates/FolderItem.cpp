@@ -1,0 +1,172 @@
+#include "candidates/FolderItem.h"
+
+#include <cerrno>
+
+#include "candidates/FileItem.h"
+#include "candidates/MeasurementCaches.h"
+#include "candidates/ProgressChannel.h"
+#include "platform/DirectoryReader.h"
+#include "platform/FileSystem.h"
+
+namespace ostrel {
+
+FolderItem::FolderItem(std::string_view path) : FsItem(path) {
+  if (Exists()) Rescan();
+}
+
+FolderItem::FolderItem(const FsItem& other) : FsItem(other) { Refresh(); }
+
+FolderItem::FolderItem(ItemPath path, const FileStatus& status)
+    : FsItem(std::move(path), status) {}
+
+FolderItem::~FolderItem() = default;
+
+void FolderItem::Refresh() {
+  SetExists(FileSystem::LookUp(GetFullPath()).exists);
+  children_.clear();
+  if (Exists()) Rescan();
+  MarkCurrent();
+}
+
+void FolderItem::Rescan() {
+  std::vector<FolderId> ancestors;
+  Scan(ancestors);
+}
+
+// The folder is listed completely and closed before its sub-folders are
+// entered, so a scan holds one descriptor however deep the tree is.
+// Entries that cannot be looked up (dangling links, entries removed while
+// listing) do not exist and are left out.
+void FolderItem::Scan(std::vector<FolderId>& ancestors) {
+  {
+    DirectoryReader reader(GetFullPath());
+    if (!reader.IsOpen()) return;
+    FolderId self{reader.Self().device, reader.Self().inode};
+    for (const FolderId& id : ancestors) {
+      if (id == self) return;
+    }
+    ancestors.push_back(self);
+    DirectoryEntry entry;
+    while (reader.Next(entry)) {
+      if (!entry.status.exists) continue;
+      ItemPath path = ItemPath::Child(GetItemPath(), entry.name);
+      if (entry.status.IsDirectory()) {
+        children_.push_back(std::unique_ptr<FsItem>(new FolderItem(std::move(path), entry.status)));
+      } else {
+        children_.push_back(std::make_unique<FileItem>(std::move(path), entry.status));
+      }
+    }
+  }
+  // Every child that is a folder here was built as a FolderItem just above.
+  for (auto& child : children_) {
+    if (child->IsFolder()) static_cast<FolderItem&>(*child).Scan(ancestors);
+  }
+  ancestors.pop_back();
+}
+
+uint64_t FolderItem::GetSize() {
+  const std::string& path = GetFullPath();
+  ProgressChannel::Size().Report(path, MeasureKind::Size);
+  SizeCache& cache = MeasurementCaches::Sizes();
+  uint64_t size = 0;
+  if (cache.Find(path, size)) return size;
+  if (!IsCurrent()) Refresh();
+  for (auto& child : children_) size += child->GetSize();
+  cache.Store(path, size);
+  return size;
+}
+
+double FolderItem::GetAudioLength() {
+  const std::string& path = GetFullPath();
+  ProgressChannel::Size().Report(path, MeasureKind::AudioLength);
+  AudioLengthCache& cache = MeasurementCaches::AudioLengths();
+  double length = 0.0;
+  if (cache.Find(path, length)) return length;
+  if (!IsCurrent()) Refresh();
+  for (auto& child : children_) length += child->GetAudioLength();
+  cache.Store(path, length);
+  return length;
+}
+
+int FolderItem::CountFiles() const {
+  int count = 0;
+  for (const auto& child : children_) count += child->CountFiles();
+  return count;
+}
+
+int FolderItem::CountFolders() const {
+  int count = 1;
+  for (const auto& child : children_) count += child->CountFolders();
+  return count;
+}
+
+// The child as a folder when it is one; a child that vanished is neither a
+// folder nor a file.
+static FolderItem* AsFolder(FsItem& child) {
+  auto* folder = dynamic_cast<FolderItem*>(&child);
+  return folder != nullptr && folder->IsFolder() ? folder : nullptr;
+}
+
+static bool IsPlainFile(const FsItem& child) {
+  return child.Exists() && dynamic_cast<const FolderItem*>(&child) == nullptr;
+}
+
+FsItemVector FolderItem::GetContents() const {
+  FsItemVector contents;
+  for (const auto& child : children_) {
+    if (IsPlainFile(*child)) {
+      contents.push_back(std::make_unique<FileItem>(child->GetFullPath()));
+    } else if (FolderItem* folder = AsFolder(*child)) {
+      if (folder->CountFiles() == 0) {
+        contents.push_back(std::make_unique<FolderItem>(folder->GetFullPath()));
+      } else {
+        for (auto& item : folder->GetContents()) contents.push_back(std::move(item));
+      }
+    }
+  }
+  return contents;
+}
+
+template <typename Measure, typename Limit>
+FsItemVector FolderItem::ExpandToFit(Measure measure, Limit limit) {
+  FsItemVector contents;
+  if (measure(*this) <= limit) {
+    contents.push_back(std::make_unique<FolderItem>(GetFullPath()));
+    return contents;
+  }
+  for (auto& child : children_) {
+    if (IsPlainFile(*child)) {
+      contents.push_back(std::make_unique<FileItem>(child->GetFullPath()));
+    } else if (FolderItem* folder = AsFolder(*child)) {
+      for (auto& item : folder->ExpandToFit(measure, limit)) contents.push_back(std::move(item));
+    }
+  }
+  return contents;
+}
+
+FsItemVector FolderItem::ExpandToFitSize(uint64_t limit) {
+  return ExpandToFit([](FsItem& item) { return item.GetSize(); }, limit);
+}
+
+FsItemVector FolderItem::ExpandToFitLength(double limitSeconds) {
+  return ExpandToFit([](FsItem& item) { return item.GetAudioLength(); }, limitSeconds);
+}
+
+// A folder that is a link is removed as a link: deleting through it would
+// destroy files outside the tree the user chose.
+bool FolderItem::Delete() {
+  if (!Exists()) return true;
+  if (FileSystem::IsLink(GetFullPath())) {
+    int error = FileSystem::RemoveFile(GetFullPath());
+    return error == 0 || error == ENOENT;
+  }
+  for (auto& child : children_) {
+    if (!child->Delete()) return false;
+  }
+  int error = FileSystem::RemoveFolder(GetFullPath());
+  if (error != 0 && error != ENOENT) return false;
+  SetExists(false);
+  return true;
+}
+
+}  // namespace ostrel

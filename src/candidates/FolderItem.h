@@ -1,0 +1,45 @@
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "candidates/FsItem.h"
+
+namespace ostrel {
+
+// A folder with its whole tree, scanned at construction and at every
+// Refresh. Links are followed, but a folder that is already on the path
+// from the scan's start (same device and inode) is not entered again, so a
+// link to an ancestor cannot make the scan endless.
+class FolderItem : public FsItem {
+ public:
+  explicit FolderItem(std::string_view path);
+  // Takes the other item's path and find data, then rescans.
+  explicit FolderItem(const FsItem& other);
+  ~FolderItem() override;
+
+  uint64_t GetSize() override;
+  double GetAudioLength() override;
+  int CountFiles() const override;
+  int CountFolders() const override;
+  FsItemVector GetContents() const override;
+  FsItemVector ExpandToFitSize(uint64_t limit) override;
+  FsItemVector ExpandToFitLength(double limitSeconds) override;
+  bool Delete() override;
+  void Refresh() override;
+
+  const FsItemVector& GetChildren() const { return children_; }
+
+ private:
+  using FolderId = std::pair<uint64_t, uint64_t>;
+
+  FolderItem(ItemPath path, const FileStatus& status);
+  void Rescan();
+  void Scan(std::vector<FolderId>& ancestors);
+  template <typename Measure, typename Limit>
+  FsItemVector ExpandToFit(Measure measure, Limit limit);
+
+  FsItemVector children_;
+};
+
+}  // namespace ostrel
