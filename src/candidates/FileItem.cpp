@@ -19,30 +19,24 @@ FileItem::FileItem(const FsItem& other) : FsItem(other) {}
 FileItem::FileItem(ItemPath path, const FileStatus& status) : FsItem(std::move(path), status) {}
 
 uint64_t FileItem::GetSize() {
-  const std::string& path = GetFullPath();
-  ProgressChannel::Size().Report(path, MeasureKind::Size);
-  SizeCache& cache = MeasurementCaches::Sizes();
-  uint64_t size = 0;
-  if (cache.Find(path, size)) return size;
-  if (!IsCurrent()) Refresh();
-  size = GetFindSize();
-  cache.Store(path, size);
-  return size;
+  return MeasurementCaches::Measure(GetFullPath(), MeasureKind::Size, MeasurementCaches::Sizes(),
+                                    [this] {
+                                      if (!IsCurrent()) Refresh();
+                                      return GetFindSize();
+                                    });
 }
 
 double FileItem::GetAudioLength() {
-  const std::string& path = GetFullPath();
-  ProgressChannel::Size().Report(path, MeasureKind::AudioLength);
-  AudioLengthCache& cache = MeasurementCaches::AudioLengths();
-  double length = 0.0;
-  if (cache.Find(path, length)) return length;
-  if (HasExtension(".mp3") || HasExtension(".mpeg3")) {
-    length = Mp3Length(path);
-  } else if (HasExtension(".wav") || HasExtension(".wave")) {
-    length = WavLength(*this);
-  }
-  cache.Store(path, length);
-  return length;
+  return MeasurementCaches::Measure(GetFullPath(), MeasureKind::AudioLength,
+                                    MeasurementCaches::AudioLengths(), [this] {
+                                      if (HasExtension(".mp3") || HasExtension(".mpeg3")) {
+                                        return Mp3Length(GetFullPath());
+                                      }
+                                      if (HasExtension(".wav") || HasExtension(".wave")) {
+                                        return WavLength(*this);
+                                      }
+                                      return 0.0;
+                                    });
 }
 
 int FileItem::CountFiles() const { return 1; }

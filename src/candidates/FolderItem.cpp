@@ -4,11 +4,25 @@
 
 #include "candidates/FileItem.h"
 #include "candidates/MeasurementCaches.h"
-#include "candidates/ProgressChannel.h"
 #include "platform/DirectoryReader.h"
 #include "platform/FileSystem.h"
 
 namespace ostrel {
+
+namespace {
+
+// The child as a folder when it is one; a child that vanished is neither a
+// folder nor a file.
+FolderItem* AsFolder(FsItem& child) {
+  auto* folder = dynamic_cast<FolderItem*>(&child);
+  return folder != nullptr && folder->IsFolder() ? folder : nullptr;
+}
+
+bool IsPlainFile(const FsItem& child) {
+  return child.Exists() && dynamic_cast<const FolderItem*>(&child) == nullptr;
+}
+
+}  // namespace
 
 FolderItem::FolderItem(std::string_view path) : FsItem(path) {
   if (Exists()) Rescan();
@@ -64,28 +78,27 @@ void FolderItem::Scan(std::vector<FolderId>& ancestors) {
   ancestors.pop_back();
 }
 
-uint64_t FolderItem::GetSize() {
-  const std::string& path = GetFullPath();
-  ProgressChannel::Size().Report(path, MeasureKind::Size);
-  SizeCache& cache = MeasurementCaches::Sizes();
-  uint64_t size = 0;
-  if (cache.Find(path, size)) return size;
+template <typename Value, typename Measure>
+Value FolderItem::SumOfChildren(Measure measure) {
   if (!IsCurrent()) Refresh();
-  for (auto& child : children_) size += child->GetSize();
-  cache.Store(path, size);
-  return size;
+  Value sum{};
+  for (auto& child : children_) sum += measure(*child);
+  return sum;
+}
+
+uint64_t FolderItem::GetSize() {
+  return MeasurementCaches::Measure(GetFullPath(), MeasureKind::Size, MeasurementCaches::Sizes(),
+                                    [this] {
+                                      return SumOfChildren<uint64_t>(
+                                          [](FsItem& child) { return child.GetSize(); });
+                                    });
 }
 
 double FolderItem::GetAudioLength() {
-  const std::string& path = GetFullPath();
-  ProgressChannel::Size().Report(path, MeasureKind::AudioLength);
-  AudioLengthCache& cache = MeasurementCaches::AudioLengths();
-  double length = 0.0;
-  if (cache.Find(path, length)) return length;
-  if (!IsCurrent()) Refresh();
-  for (auto& child : children_) length += child->GetAudioLength();
-  cache.Store(path, length);
-  return length;
+  return MeasurementCaches::Measure(
+      GetFullPath(), MeasureKind::AudioLength, MeasurementCaches::AudioLengths(), [this] {
+        return SumOfChildren<double>([](FsItem& child) { return child.GetAudioLength(); });
+      });
 }
 
 int FolderItem::CountFiles() const {
@@ -98,17 +111,6 @@ int FolderItem::CountFolders() const {
   int count = 1;
   for (const auto& child : children_) count += child->CountFolders();
   return count;
-}
-
-// The child as a folder when it is one; a child that vanished is neither a
-// folder nor a file.
-static FolderItem* AsFolder(FsItem& child) {
-  auto* folder = dynamic_cast<FolderItem*>(&child);
-  return folder != nullptr && folder->IsFolder() ? folder : nullptr;
-}
-
-static bool IsPlainFile(const FsItem& child) {
-  return child.Exists() && dynamic_cast<const FolderItem*>(&child) == nullptr;
 }
 
 FsItemVector FolderItem::GetContents() const {

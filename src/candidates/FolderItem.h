@@ -36,6 +36,9 @@ class FolderItem : public FsItem {
   FolderItem(ItemPath path, const FileStatus& status);
   void Rescan();
   void Scan(std::vector<FolderId>& ancestors);
+  // Rescans when the tree is older than the last cache clear.
+  template <typename Value, typename Measure>
+  Value SumOfChildren(Measure measure);
   template <typename Measure, typename Limit>
   FsItemVector ExpandToFit(Measure measure, Limit limit);
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "candidates/PathValueMap.h"
+#include "candidates/ProgressChannel.h"
 
 namespace ostrel {
 
@@ -20,6 +22,19 @@ class MeasurementCaches {
   // generation needs no second read to be measured; one read earlier does.
   static uint32_t Generation();
   static void Clear();
+
+  // One measurement of path: reported to the size-progress display, then
+  // answered from the cache, or computed and stored (0 included).
+  template <typename Cache, typename Compute>
+  static typename Cache::Value Measure(const std::string& path, MeasureKind kind, Cache& cache,
+                                       Compute compute) {
+    ProgressChannel::Size().Report(path, kind);
+    typename Cache::Value value{};
+    if (cache.Find(path, value)) return value;
+    value = compute();
+    cache.Store(path, value);
+    return value;
+  }
 };
 
 // Empties both caches; returns true.

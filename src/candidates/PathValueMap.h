@@ -17,6 +17,8 @@ namespace ostrel {
 template <typename V>
 class PathValueMap {
  public:
+  using Value = V;
+
   bool Find(std::string_view key, V& value) const {
     if (index_.empty()) return false;
     uint64_t hash = Hash(key);
