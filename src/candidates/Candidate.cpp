@@ -70,17 +70,11 @@ bool Candidate::HasArchiveFlag() const {
 // lie within the root; an empty path contains nothing.
 bool Candidate::IsWithin(std::string_view path) const {
   if (!item_ || path.empty()) return false;
-  std::string_view t = item_->GetFullPath();
-  while (true) {
+  for (std::string_view t = item_->GetFullPath(); t.size() >= path.size();
+       t = ItemPath::CutAtLastSeparator(t)) {
     if (t == path) return true;
-    if (t.size() < path.size()) return false;
-    size_t slash = t.rfind('/');
-    if (slash == std::string_view::npos || t.size() == 1) {
-      t = {};
-    } else {
-      t = t.substr(0, slash == 0 ? 1 : slash);
-    }
   }
+  return false;
 }
 
 CandidateVector Candidate::Wrap(FsItemVector items) const {

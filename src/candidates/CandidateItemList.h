@@ -24,12 +24,17 @@ class CandidateItemList {
   explicit CandidateItemList(const SortKeyTable& keys) : keys_(keys) {}
 
   // A key the list does not accept is ignored (false). With toggle and the
-  // current key the direction flips; any other key sorts ascending.
+  // current key the direction flips; the current key without toggle keeps
+  // it (a re-sort); any other key sorts ascending.
   bool SetSortKey(int key, bool toggle) {
     if (key < 0 || key > 90 || key % 10 != 0 || keys_[key / 10] == SortField::NotAccepted) {
       return false;
     }
-    descending_ = (toggle && key == sortKey_) ? !descending_ : false;
+    if (key != sortKey_) {
+      descending_ = false;
+    } else if (toggle) {
+      descending_ = !descending_;
+    }
     sortKey_ = key;
     Sort();
     return true;

@@ -39,6 +39,12 @@ ItemPath ItemPath::Child(const ItemPath& parent, std::string_view name) {
   return child;
 }
 
+std::string_view ItemPath::CutAtLastSeparator(std::string_view path) {
+  size_t slash = path.rfind('/');
+  if (slash == std::string_view::npos || path.size() == 1) return {};
+  return path.substr(0, slash == 0 ? 1 : slash);
+}
+
 bool ItemPath::IsRoot() const {
   return !path_.empty() && path_.find_first_not_of('/') == std::string::npos;
 }

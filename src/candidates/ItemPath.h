@@ -28,6 +28,11 @@ class ItemPath {
   // root and for a path without separator.
   std::string GetPath() const;
 
+  // The text before the last separator ("/" when that is the first
+  // character), empty when none is left: the steps by which containment
+  // walks up from a path.
+  static std::string_view CutAtLastSeparator(std::string_view path);
+
   bool operator==(const ItemPath& other) const { return path_ == other.path_; }
 
  private:

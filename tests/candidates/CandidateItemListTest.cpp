@@ -103,8 +103,8 @@ TEST_F(ListFixture, ToggleFlipsOnlyTheCurrentKey) {
   list.SetSortKey(40, true);
   EXPECT_TRUE(list.IsDescending());
   list.SetSortKey(40, false);
-  EXPECT_FALSE(list.IsDescending());
-  list.SetSortKey(40, true);
+  EXPECT_TRUE(list.IsDescending()) << "re-sorting by the current key keeps the direction";
+  EXPECT_EQ(Order(list), "acebd");
   list.SetSortKey(10, true);
   EXPECT_FALSE(list.IsDescending()) << "another key sorts ascending";
   EXPECT_EQ(list.GetSortKey(), 10);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "search/CalcType.h"
+
+namespace ostrel {
+
+// The settings that steer a calculation, part of every profile. Each setter
+// refuses a value outside its range, keeps the old one and returns false.
+// Nothing here makes PctMin <= PctMax; the options dialog warns about it.
+class CalcSettings {
+ public:
+  CalcType GetCalcType() const { return calcType_; }
+  int64_t GetMediaSize() const { return mediaSize_; }
+  int GetMediaSizeType() const { return mediaSizeType_; }
+  double GetAudioLength() const { return audioLength_; }  // minutes
+  double GetAudioSeconds() const { return audioLength_ * 60.0; }
+  bool GetUsePcts() const { return usePcts_; }
+  double GetPctMin() const { return pctMin_; }
+  double GetPctMax() const { return pctMax_; }
+  bool GetUseTimeLimit() const { return useTimeLimit_; }
+  double GetTimeLimit() const { return timeLimit_; }  // seconds
+
+  bool SetCalcType(int type);
+  bool SetMediaSize(int64_t bytes);
+  bool SetMediaSizeType(int type);
+  bool SetAudioLength(double minutes);
+  bool SetUsePcts(bool on);
+  bool SetPctMin(double percent);
+  bool SetPctMax(double percent);
+  bool SetUseTimeLimit(bool on);
+  bool SetTimeLimit(double seconds);
+
+ private:
+  CalcType calcType_ = CalcType::Data;
+  int64_t mediaSize_ = 734003200;
+  int mediaSizeType_ = 20;
+  double audioLength_ = 79.917;
+  bool usePcts_ = true;
+  double pctMin_ = 99.99;
+  double pctMax_ = 100.0;
+  bool useTimeLimit_ = false;
+  double timeLimit_ = 10.0;
+};
+
+}  // namespace ostrel
