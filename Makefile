@@ -19,9 +19,10 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j 2
 
 bench: configure
-	@cmake --build $(BUILD) --target bench_scan bench_mp3
+	@cmake --build $(BUILD) --target bench_scan bench_mp3 bench_search
 	$(BUILD)/bench/bench_scan
 	$(BUILD)/bench/bench_mp3
+	$(BUILD)/bench/bench_search
 
 clean:
 	rm -rf $(BUILD)

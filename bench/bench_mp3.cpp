@@ -47,7 +47,8 @@ uint64_t ReadAll(const std::string& path) {
   int fd = open(path.c_str(), O_RDONLY);
   uint64_t sum = 0;
   ssize_t n;
-  while ((n = read(fd, buffer.data(), buffer.size())) > 0) sum += buffer[static_cast<size_t>(n) - 1];
+  while ((n = read(fd, buffer.data(), buffer.size())) > 0)
+    sum += buffer[static_cast<size_t>(n) - 1];
   close(fd);
   return sum;
 }

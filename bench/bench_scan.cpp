@@ -49,8 +49,8 @@ uint64_t ScanAndMeasure(const std::string& root) {
 int main() {
   bench::ScratchDir scratch;
   std::string root = scratch.Path() + "/tree";
-  std::printf("making %d files in %d folders under %s ...\n", kFolders * kFilesPerFolder,
-              kFolders, root.c_str());
+  std::printf("making %d files in %d folders under %s ...\n", kFolders * kFilesPerFolder, kFolders,
+              root.c_str());
   MakeTree(root);
   const int files = kFolders * kFilesPerFolder;
 

@@ -37,9 +37,7 @@ int64_t FloorToInt(double value) {
   return static_cast<int64_t>(floored);
 }
 
-int64_t TruncateToInt(double value) {
-  return value < 0 ? -FloorToInt(-value) : FloorToInt(value);
-}
+int64_t TruncateToInt(double value) { return value < 0 ? -FloorToInt(-value) : FloorToInt(value); }
 
 }  // namespace
 

@@ -81,9 +81,8 @@ CandidateVector Candidate::Wrap(FsItemVector items) const {
   CandidateVector candidates;
   candidates.reserve(items.size());
   for (auto& item : items) {
-    candidates.push_back(std::make_unique<Candidate>(std::move(item),
-                                                     originalPath_.GetFullPath(), required_,
-                                                     groupNumber_));
+    candidates.push_back(std::make_unique<Candidate>(std::move(item), originalPath_.GetFullPath(),
+                                                     required_, groupNumber_));
   }
   return candidates;
 }

@@ -108,12 +108,24 @@ class CandidateItemList {
         v.text = item.GetName();
         v.fullPath = item.GetFullPath();
         break;
-      case SortField::ParentPath: v.text = item.GetPath(); break;
-      case SortField::FullPath: v.text = item.GetFullPath(); break;
-      case SortField::RelativePath: v.text = item.GetRelativePath(); break;
-      case SortField::Size: v.size = item.GetSize(); break;
-      case SortField::AudioLength: v.length = item.GetAudioLength(); break;
-      case SortField::Group: v.number = item.GetGroup(); break;
+      case SortField::ParentPath:
+        v.text = item.GetPath();
+        break;
+      case SortField::FullPath:
+        v.text = item.GetFullPath();
+        break;
+      case SortField::RelativePath:
+        v.text = item.GetRelativePath();
+        break;
+      case SortField::Size:
+        v.size = item.GetSize();
+        break;
+      case SortField::AudioLength:
+        v.length = item.GetAudioLength();
+        break;
+      case SortField::Group:
+        v.number = item.GetGroup();
+        break;
       default:
         if constexpr (requires { item.IsUsed(); }) {
           if (field == SortField::Required) v.number = item.IsRequired();
@@ -136,10 +148,14 @@ class CandidateItemList {
         return CompareNoCase(a.text, b.text) <= 0;
       case SortField::ParentPath:
       case SortField::FullPath:
-      case SortField::RelativePath: return CompareNoCase(a.text, b.text) <= 0;
-      case SortField::Size: return a.size <= b.size;
-      case SortField::AudioLength: return a.length <= b.length;
-      default: return a.number <= b.number;
+      case SortField::RelativePath:
+        return CompareNoCase(a.text, b.text) <= 0;
+      case SortField::Size:
+        return a.size <= b.size;
+      case SortField::AudioLength:
+        return a.length <= b.length;
+      default:
+        return a.number <= b.number;
     }
   }
 

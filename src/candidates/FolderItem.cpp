@@ -30,8 +30,7 @@ FolderItem::FolderItem(std::string_view path) : FsItem(path) {
 
 FolderItem::FolderItem(const FsItem& other) : FsItem(other) { Refresh(); }
 
-FolderItem::FolderItem(ItemPath path, const FileStatus& status)
-    : FsItem(std::move(path), status) {}
+FolderItem::FolderItem(ItemPath path, const FileStatus& status) : FsItem(std::move(path), status) {}
 
 FolderItem::~FolderItem() = default;
 
@@ -87,11 +86,9 @@ Value FolderItem::SumOfChildren(Measure measure) {
 }
 
 uint64_t FolderItem::GetSize() {
-  return MeasurementCaches::Measure(GetFullPath(), MeasureKind::Size, MeasurementCaches::Sizes(),
-                                    [this] {
-                                      return SumOfChildren<uint64_t>(
-                                          [](FsItem& child) { return child.GetSize(); });
-                                    });
+  return MeasurementCaches::Measure(
+      GetFullPath(), MeasureKind::Size, MeasurementCaches::Sizes(),
+      [this] { return SumOfChildren<uint64_t>([](FsItem& child) { return child.GetSize(); }); });
 }
 
 double FolderItem::GetAudioLength() {

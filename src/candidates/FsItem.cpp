@@ -58,9 +58,7 @@ bool FsItem::IsFile() const { return exists_ && !(attributes_ & DosAttributes::k
 
 bool FsItem::IsFolder() const { return exists_ && (attributes_ & DosAttributes::kDirectory); }
 
-uint32_t FsItem::GetAttributes() const {
-  return Exists() ? DosAttributes::Read(GetFullPath()) : 0;
-}
+uint32_t FsItem::GetAttributes() const { return Exists() ? DosAttributes::Read(GetFullPath()) : 0; }
 
 bool FsItem::SetAttributes(uint32_t bits) const {
   return Exists() && DosAttributes::Write(GetFullPath(), bits);

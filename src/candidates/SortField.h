@@ -25,14 +25,13 @@ enum class SortField {
 using SortKeyTable = std::array<SortField, 10>;
 
 inline constexpr SortKeyTable kCandidateListSortKeys = {
-    SortField::Unsorted, SortField::Name,        SortField::ParentPath, SortField::RelativePath,
-    SortField::Size,     SortField::AudioLength, SortField::Group,      SortField::Required,
+    SortField::Unsorted, SortField::Name,          SortField::ParentPath, SortField::RelativePath,
+    SortField::Size,     SortField::AudioLength,   SortField::Group,      SortField::Required,
     SortField::Used,     SortField::ResultSetIndex};
 
 inline constexpr SortKeyTable kResultSetSortKeys = {
-    SortField::Unsorted,    SortField::Name,        SortField::FullPath,
-    SortField::NotAccepted, SortField::RelativePath, SortField::Size,
-    SortField::AudioLength, SortField::Group,       SortField::NotAccepted,
-    SortField::NotAccepted};
+    SortField::Unsorted,     SortField::Name,       SortField::FullPath,    SortField::NotAccepted,
+    SortField::RelativePath, SortField::Size,       SortField::AudioLength, SortField::Group,
+    SortField::NotAccepted,  SortField::NotAccepted};
 
 }  // namespace ostrel

@@ -5,8 +5,10 @@
 namespace ostrel {
 
 double Clock::Seconds() {
-  using Steady = std::chrono::steady_clock;
-  return std::chrono::duration<double>(Steady::now().time_since_epoch()).count();
+  using namespace std::chrono;
+  return static_cast<double>(
+             duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count()) *
+         0.001;
 }
 
 }  // namespace ostrel

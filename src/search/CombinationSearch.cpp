@@ -268,7 +268,7 @@ std::unique_ptr<ResultSet> CombinationSearch::Search(int resultSetIndex, bool co
       } else if (!computeAll) {
         exitType_ = monitor.IsUseBestRequested() ? ExitType::StoppedUseBest : ExitType::Cancelled;
       } else {
-        exitType_ = monitor.IsContinueRequested() ? ExitType::StoppedUseBest
+        exitType_ = monitor.IsContinueRequested()  ? ExitType::StoppedUseBest
                     : monitor.IsUseBestRequested() ? ExitType::StoppedEnd
                                                    : ExitType::Cancelled;
       }

@@ -13,11 +13,10 @@ constexpr const char* kClearQuestion =
 RowIcon IconOf(const Candidate& c) { return c.IsFile() ? RowIcon::File : RowIcon::Folder; }
 
 std::string Filled(const char* opening, const ResultSet& rs) {
-  std::string text = std::string(opening) + "\n\nCombination #: " +
-                     FormatGroupedInteger(rs.GetIterationNum()) +
-                     "\nElapsed Time: " + FormatTrimmedDecimal(rs.GetTimeElapsed(), 5, true) +
-                     " seconds\n\nPercentage Filled: " +
-                     FormatTrimmedDecimal(rs.GetPercentFilled(), 6, true);
+  std::string text =
+      std::string(opening) + "\n\nCombination #: " + FormatGroupedInteger(rs.GetIterationNum()) +
+      "\nElapsed Time: " + FormatTrimmedDecimal(rs.GetTimeElapsed(), 5, true) +
+      " seconds\n\nPercentage Filled: " + FormatTrimmedDecimal(rs.GetPercentFilled(), 6, true);
   if (rs.GetCalcType() == static_cast<int>(CalcType::Audio)) {
     return text + "\nDuration Filled: " + FormatDuration(rs.GetTotalAudioLength()) + " of " +
            FormatDuration(rs.GetMediaAudioLength());

@@ -1,11 +1,10 @@
-#include "app/Formatting.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/Formatting.h"
 #include "support/TempDir.h"
 
 namespace ostrel {
@@ -13,9 +12,14 @@ namespace {
 
 TEST(Formatting, GroupedInteger) {
   const std::pair<int64_t, const char*> cases[] = {
-      {0, "0"},           {9999, "9999"},           {10000, "10,000"},
-      {734003200, "734,003,200"}, {1000005, "1,000,005"}, {1000000, "1,000,000"},
-      {-123456, "-123456"}, {-5000000000, "-5000000000"},
+      {0, "0"},
+      {9999, "9999"},
+      {10000, "10,000"},
+      {734003200, "734,003,200"},
+      {1000005, "1,000,005"},
+      {1000000, "1,000,000"},
+      {-123456, "-123456"},
+      {-5000000000, "-5000000000"},
       {9223372036854775807, "9,223,372,036,854,775,807"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(FormatGroupedInteger(value), text) << value;
@@ -23,23 +27,26 @@ TEST(Formatting, GroupedInteger) {
 
 TEST(Formatting, ByteSizeAtEveryBoundary) {
   const std::pair<int64_t, const char*> cases[] = {
-      {-5, "-5 bytes"},          {0, "0 bytes"},           {1023, "1023 bytes"},
-      {1024, "1.00kb"},          {10239, "10.00kb"},       {10240, "10.0kb"},
-      {102399, "100.0kb"},       {102400, "100kb"},        {1048575, "1023kb"},
-      {1048576, "1.00mb"},       {10485759, "10.00mb"},    {10485760, "10.0mb"},
-      {104857600, "100mb"},      {734003200, "700mb"},     {1073741823, "1023mb"},
-      {1073741824, "1.00gb"},    {4700000000, "4.38gb"},   {10737418240, "10.0gb"},
-      {107374182399, "100.0gb"}, {107374182400, "100 gb"}, {214748364800, "200 gb"},
-      {1099511627776000, "1,024,000 gb"},
+      {-5, "-5 bytes"},          {0, "0 bytes"},
+      {1023, "1023 bytes"},      {1024, "1.00kb"},
+      {10239, "10.00kb"},        {10240, "10.0kb"},
+      {102399, "100.0kb"},       {102400, "100kb"},
+      {1048575, "1023kb"},       {1048576, "1.00mb"},
+      {10485759, "10.00mb"},     {10485760, "10.0mb"},
+      {104857600, "100mb"},      {734003200, "700mb"},
+      {1073741823, "1023mb"},    {1073741824, "1.00gb"},
+      {4700000000, "4.38gb"},    {10737418240, "10.0gb"},
+      {107374182399, "100.0gb"}, {107374182400, "100 gb"},
+      {214748364800, "200 gb"},  {1099511627776000, "1,024,000 gb"},
   };
   for (const auto& [bytes, text] : cases) EXPECT_EQ(FormatByteSize(bytes), text) << bytes;
 }
 
 TEST(Formatting, Duration) {
   const std::pair<double, const char*> cases[] = {
-      {0, "0:00:00.00"},       {5.5, "0:00:05.50"},      {3725.25, "1:02:05.25"},
-      {59.999, "0:00:60.00"},  {3600, "1:00:00.00"},     {36000.5, "10:00:00.50"},
-      {9.995, "0:00:09.99"},   {600, "0:10:00.00"},
+      {0, "0:00:00.00"},      {5.5, "0:00:05.50"},  {3725.25, "1:02:05.25"},
+      {59.999, "0:00:60.00"}, {3600, "1:00:00.00"}, {36000.5, "10:00:00.50"},
+      {9.995, "0:00:09.99"},  {600, "0:10:00.00"},
   };
   for (const auto& [seconds, text] : cases) EXPECT_EQ(FormatDuration(seconds), text) << seconds;
 }
@@ -52,16 +59,11 @@ TEST(Formatting, TrimmedDecimalAndItsDecimalCount) {
     int decimals;
     const char* text;
   } cases[] = {
-      {12.5, 10, true, 1, "12.5"},
-      {100.0, 10, true, 0, "100"},
-      {99.99, 10, true, 2, "99.99"},
-      {1.0 / 3, 5, false, 6, "0.333333"},
-      {0.1 + 0.2, 2, true, 3, "0.3"},
-      {5, 5, false, 0, "5"},
-      {-2.75, 10, true, 2, "-2.75"},
-      {-7.9, -1, true, 0, "-7"},
-      {2.5, 0, false, 1, "2.5"},
-      {79.917, 10, false, 3, "79.917"},
+      {12.5, 10, true, 1, "12.5"},    {100.0, 10, true, 0, "100"},
+      {99.99, 10, true, 2, "99.99"},  {1.0 / 3, 5, false, 6, "0.333333"},
+      {0.1 + 0.2, 2, true, 3, "0.3"}, {5, 5, false, 0, "5"},
+      {-2.75, 10, true, 2, "-2.75"},  {-7.9, -1, true, 0, "-7"},
+      {2.5, 0, false, 1, "2.5"},      {79.917, 10, false, 3, "79.917"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(CountDecimals(c.value, c.maxDecimals), c.decimals) << c.value;
@@ -84,7 +86,8 @@ TEST(Formatting, Summaries) {
 // printf; the program's texts must not follow it.
 TEST(Formatting, DecimalPointIgnoresTheLocale) {
   test::TempDir dir;
-  if (!test::RunCommand("localedef -i de_DE -f UTF-8 '" + (dir / "de_DE.UTF-8") + "' 2>/dev/null")) {
+  if (!test::RunCommand("localedef -i de_DE -f UTF-8 '" + (dir / "de_DE.UTF-8") +
+                        "' 2>/dev/null")) {
     GTEST_SKIP() << "localedef or the de_DE source is missing";
   }
   setenv("LOCPATH", dir.Path().c_str(), 1);

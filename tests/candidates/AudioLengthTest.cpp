@@ -45,7 +45,8 @@ std::string WavHeader(const char* riff, int32_t sampleRate, int16_t blockAlign) 
   h.replace(0, 4, riff);
   h.replace(8, 4, "WAVE");
   h.replace(12, 4, "fmt ");
-  for (int i = 0; i < 4; ++i) h[24 + i] = static_cast<char>(static_cast<uint32_t>(sampleRate) >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    h[24 + i] = static_cast<char>(static_cast<uint32_t>(sampleRate) >> (8 * i));
   h[32] = static_cast<char>(blockAlign);
   h[33] = static_cast<char>(static_cast<uint16_t>(blockAlign) >> 8);
   return h;
@@ -100,11 +101,13 @@ TEST_F(AudioLength, WavLengthComesFromHeaderAndSize) {
       {"header only", WavHeader("RIFF", 8000, 1), 32.0 / 8000},
       {"43 bytes", WavHeader("RIFF", 44100, 4).substr(0, 43), 0.0},
       {"RIFX", WavHeader("RIFX", 44100, 4) + std::string(1000, '\0'), 0.0},
-      {"no fmt chunk first", [] {
+      {"no fmt chunk first",
+       [] {
          std::string h = WavHeader("RIFF", 44100, 4);
          h.replace(12, 4, "LIST");
          return h + std::string(1000, '\0');
-       }(), 0.0},
+       }(),
+       0.0},
       {"block align 0", WavHeader("RIFF", 44100, 0) + std::string(1000, '\0'), 0.0},
       {"negative sample rate", WavHeader("RIFF", -44100, 4) + std::string(1000, '\0'), 0.0},
   };

@@ -1,9 +1,8 @@
-#include "candidates/Candidate.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include "candidates/Candidate.h"
 #include "candidates/MeasurementCaches.h"
 #include "platform/DosAttributes.h"
 #include "platform/FileSystem.h"
@@ -36,22 +35,37 @@ TEST(Candidate, SettersKeepTheInvariants) {
   } cases[] = {
       {"new", [](Candidate&) { return true; }, true, {false, 0, false, -1}},
       {"group clears required",
-       [](Candidate& c) { return c.SetRequired(true) && c.SetGroup(3); }, true, {false, 3, false, -1}},
+       [](Candidate& c) { return c.SetRequired(true) && c.SetGroup(3); },
+       true,
+       {false, 3, false, -1}},
       {"required clears group",
-       [](Candidate& c) { return c.SetGroup(3) && c.SetRequired(true); }, true, {true, 0, false, -1}},
+       [](Candidate& c) { return c.SetGroup(3) && c.SetRequired(true); },
+       true,
+       {true, 0, false, -1}},
       {"group 0 keeps required",
-       [](Candidate& c) { return c.SetRequired(true) && c.SetGroup(0); }, true, {true, 0, false, -1}},
+       [](Candidate& c) { return c.SetRequired(true) && c.SetGroup(0); },
+       true,
+       {true, 0, false, -1}},
       {"negative group refused",
-       [](Candidate& c) { return c.SetGroup(2) && c.SetGroup(-1); }, false, {false, 2, false, -1}},
+       [](Candidate& c) { return c.SetGroup(2) && c.SetGroup(-1); },
+       false,
+       {false, 2, false, -1}},
       {"not required keeps group",
-       [](Candidate& c) { return c.SetGroup(4) && c.SetRequired(false); }, true, {false, 4, false, -1}},
+       [](Candidate& c) { return c.SetGroup(4) && c.SetRequired(false); },
+       true,
+       {false, 4, false, -1}},
       {"used with result set",
-       [](Candidate& c) { return c.SetUsed(true) && c.SetResultSet(4); }, true, {false, 0, true, 4}},
+       [](Candidate& c) { return c.SetUsed(true) && c.SetResultSet(4); },
+       true,
+       {false, 0, true, 4}},
       {"unused clears result set",
-       [](Candidate& c) { return c.SetUsed(true) && c.SetResultSet(4) && c.SetUsed(false); }, true,
+       [](Candidate& c) { return c.SetUsed(true) && c.SetResultSet(4) && c.SetUsed(false); },
+       true,
        {false, 0, false, -1}},
       {"result set below -1 stored as -1",
-       [](Candidate& c) { return c.SetUsed(true) && c.SetResultSet(-5); }, true, {false, 0, true, -1}},
+       [](Candidate& c) { return c.SetUsed(true) && c.SetResultSet(-5); },
+       true,
+       {false, 0, true, -1}},
   };
   for (const Case& c : cases) {
     Candidate candidate;
@@ -136,7 +150,7 @@ TEST(Candidate, IsWithinComparesWholeComponents) {
     bool within;
   } cases[] = {
       {dir / "A", true},  {dir / "A/B", true}, {dir / "A/B2", false}, {dir / "AB", false},
-      {dir.Path(), true}, {"/", true},          {"", false},            {dir / "A/B/C", false},
+      {dir.Path(), true}, {"/", true},         {"", false},           {dir / "A/B/C", false},
   };
   for (const Case& c : cases) EXPECT_EQ(b.IsWithin(c.path), c.within) << c.path;
 }

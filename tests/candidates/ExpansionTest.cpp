@@ -47,7 +47,7 @@ TEST_F(Expansion, ContentsAreFilesAndFoldersWithoutFiles) {
 
   CandidateVector parts = top.GetContents();
   EXPECT_EQ(Relative(parts), (std::multiset<std::string>{"top/a.txt", "top/sub/deeper/b.txt",
-                                                          "top/empty", "top/onlyEmpty"}));
+                                                         "top/empty", "top/onlyEmpty"}));
   for (const auto& p : parts) {
     EXPECT_EQ(p->GetOriginalPath(), top.GetOriginalPath());
     EXPECT_EQ(p->GetGroup(), 5);

@@ -1,6 +1,6 @@
-#include "candidates/ItemPath.h"
-
 #include <gtest/gtest.h>
+
+#include "candidates/ItemPath.h"
 
 namespace ostrel {
 namespace {

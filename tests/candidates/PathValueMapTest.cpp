@@ -1,8 +1,8 @@
-#include "candidates/PathValueMap.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "candidates/PathValueMap.h"
 
 namespace ostrel {
 namespace {

@@ -1,9 +1,8 @@
-#include "platform/DirectoryReader.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 
+#include "platform/DirectoryReader.h"
 #include "support/TempDir.h"
 
 namespace ostrel {

@@ -1,9 +1,8 @@
-#include "platform/DosAttributes.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 
+#include "platform/DosAttributes.h"
 #include "platform/FileSystem.h"
 #include "support/TempDir.h"
 
@@ -25,12 +24,8 @@ TEST(DosAttributes, DerivedFromModeAndName) {
     std::string path;
     uint32_t bits;
   } cases[] = {
-      {file, A::kArchive},
-      {hidden, A::kArchive | A::kHidden},
-      {folder, A::kDirectory},
-      {fifo, A::kNormal},
-      {readOnly, A::kArchive | A::kReadOnly},
-      {dir / "missing", 0},
+      {file, A::kArchive}, {hidden, A::kArchive | A::kHidden},     {folder, A::kDirectory},
+      {fifo, A::kNormal},  {readOnly, A::kArchive | A::kReadOnly}, {dir / "missing", 0},
   };
   for (const Case& c : cases) EXPECT_EQ(A::Read(c.path), c.bits) << c.path;
 }

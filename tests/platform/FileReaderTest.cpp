@@ -1,7 +1,6 @@
-#include "platform/FileReader.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/FileReader.h"
 #include "support/TempDir.h"
 
 namespace ostrel {

@@ -1,10 +1,9 @@
-#include "platform/FileSystem.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <cerrno>
 
+#include "platform/FileSystem.h"
 #include "support/TempDir.h"
 
 namespace ostrel {

@@ -1,11 +1,10 @@
-#include "search/CalcSettings.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 
 #include "candidates/CandidateOptions.h"
+#include "search/CalcSettings.h"
 
 namespace ostrel {
 namespace {

@@ -1,9 +1,8 @@
-#include "candidates/CandidateList.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "candidates/CandidateList.h"
 #include "candidates/MeasurementCaches.h"
 #include "support/TempDir.h"
 
@@ -47,9 +46,8 @@ TEST_F(List, ContainmentRule) {
     const char* path;
     bool taken;
   } steps[] = {
-      {"A/B", true},         {"A", false},        {"A/B/c.txt", false}, {"A/B", true},
-      {"AB", true},          {"missing1", true},  {"missing2", true},   {"other/e.txt", true},
-      {"other", false},
+      {"A/B", true},      {"A", false},       {"A/B/c.txt", false},  {"A/B", true},    {"AB", true},
+      {"missing1", true}, {"missing2", true}, {"other/e.txt", true}, {"other", false},
   };
   for (const Step& s : steps) EXPECT_EQ(Add(s.path), s.taken) << s.path;
   EXPECT_EQ(Paths(), (std::vector<std::string>{"A/B", "AB", "<none>", "other/e.txt"}))
@@ -105,8 +103,8 @@ TEST_F(List, ExpandToFitMedia) {
   Add("music");
   Add("small");
   EXPECT_TRUE(list.ExpandToFitSize(700));
-  EXPECT_EQ(PathSet(), (std::multiset<std::string>{"music/one", "music/two", "music/huge.iso",
-                                                   "small"}));
+  EXPECT_EQ(PathSet(),
+            (std::multiset<std::string>{"music/one", "music/two", "music/huge.iso", "small"}));
   for (Candidate* c : list.GetCandidates()) {
     EXPECT_EQ(c->GetOriginalPath().GetFullPath(), dir.Path());
   }

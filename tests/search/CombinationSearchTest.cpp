@@ -1,9 +1,8 @@
-#include "search/CombinationSearch.h"
-
 #include <gtest/gtest.h>
 
 #include "candidates/MeasurementCaches.h"
 #include "platform/FileSystem.h"
+#include "search/CombinationSearch.h"
 #include "support/SearchFixtures.h"
 
 namespace ostrel {
@@ -105,14 +104,26 @@ TEST_F(Search, OutcomesWithoutASearch) {
     ExitType exit;
     const char* placed;
   } cases[] = {
-      {"everything fits, below the window too", {{"a", 100}, {"b", 200}}, {}, 1000,
-       ExitType::AllFit, "a,b"},
+      {"everything fits, below the window too",
+       {{"a", 100}, {"b", 200}},
+       {},
+       1000,
+       ExitType::AllFit,
+       "a,b"},
       {"nothing fits", {{"a", 2000}, {"b", 3000}}, {}, 1000, ExitType::NothingFits, ""},
       {"only required, fitting", {{"r", 300}, {"big", 5000}}, {"r"}, 1000, ExitType::AllFit, "r"},
-      {"required too large is dropped", {{"r", 1200}, {"a", 500}, {"b", 400}}, {"r"}, 1000,
-       ExitType::AllFit, "a,b"},
-      {"a group equal to the bound is taken", {{"a", 1000}, {"b", 1001}}, {}, 1000,
-       ExitType::AllFit, "a"},
+      {"required too large is dropped",
+       {{"r", 1200}, {"a", 500}, {"b", 400}},
+       {"r"},
+       1000,
+       ExitType::AllFit,
+       "a,b"},
+      {"a group equal to the bound is taken",
+       {{"a", 1000}, {"b", 1001}},
+       {},
+       1000,
+       ExitType::AllFit,
+       "a"},
   };
   for (const Case& c : cases) {
     test::TempDir caseDir;

@@ -1,10 +1,9 @@
-#include "search/ComputeCommands.h"
-
 #include <gtest/gtest.h>
 
 #include <deque>
 
 #include "candidates/MeasurementCaches.h"
+#include "search/ComputeCommands.h"
 #include "support/SearchFixtures.h"
 
 namespace ostrel {
@@ -100,9 +99,9 @@ TEST_F(Commands, ComputeOneKeepsTheResultAndItsRecord) {
   AddSized("b", 300);
   AddSized("c", 500);
   commands.ComputeOne();
-  EXPECT_EQ(ui.events, (std::vector<std::string>{"measure 3", "clear view", "single",
-                                                 "box Best Combination Found", "show 0",
-                                                 "redraw"}));
+  EXPECT_EQ(ui.events,
+            (std::vector<std::string>{"measure 3", "clear view", "single",
+                                      "box Best Combination Found", "show 0", "redraw"}));
   ASSERT_EQ(resultSets.Count(), 1);
   EXPECT_EQ(SizesOf(0), (std::vector<uint64_t>{600, 300}));
   ASSERT_EQ(stats.size(), 1u);

@@ -1,9 +1,8 @@
-#include "search/ResultSet.h"
-
 #include <gtest/gtest.h>
 
 #include "candidates/MeasurementCaches.h"
 #include "search/RSStats.h"
+#include "search/ResultSet.h"
 #include "search/ResultSetList.h"
 #include "support/SearchFixtures.h"
 

@@ -8,7 +8,9 @@ RecordingDisplay::RecordingDisplay(ProgressChannel& channel) : channel_(channel)
 
 RecordingDisplay::~RecordingDisplay() { channel_.SetDisplay(nullptr); }
 
-void RecordingDisplay::Open(int, int, int count) { calls.push_back("open " + std::to_string(count)); }
+void RecordingDisplay::Open(int, int, int count) {
+  calls.push_back("open " + std::to_string(count));
+}
 
 void RecordingDisplay::Report(const std::string& path, MeasureKind kind) {
   calls.push_back("report " + path + " " + std::to_string(static_cast<int>(kind)));

@@ -1,0 +1,197 @@
+#include "cli/CliApp.h"
+
+#include <cstdio>
+
+#include "app/Formatting.h"
+#include "candidates/CandidateList.h"
+#include "cli/CliArguments.h"
+#include "cli/JsonWriter.h"
+#include "cli/TerminalUi.h"
+#include "platform/FileSystem.h"
+#include "search/ComputeCommands.h"
+
+namespace ostrel {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: ostrel-cli compute [--mode data|audio] [--media SIZE] [--audio-minutes M]\n"
+    "                          [--pct MIN:MAX | --no-pct] [--time-limit SECONDS]\n"
+    "                          [--all] [--require PATH]... [--group N=PATH]...\n"
+    "                          [--expand fit|all] [--seed N] [--json] PATH...\n"
+    "       ostrel-cli measure PATH...\n"
+    "\n"
+    "compute  finds the files and folders that fill the medium best: one result set,\n"
+    "         or with --all one after another until every candidate is placed.\n"
+    "         SIZE is bytes, or a number with K, M or G (powers of 1024).\n"
+    "         Defaults: data mode, 734003200 bytes, 79.917 minutes, 99.99:100 %,\n"
+    "         no time limit. Ctrl+C during a search keeps the best so far; a\n"
+    "         second Ctrl+C cancels.\n"
+    "measure  prints the size, playing time and contents of each path.\n";
+
+constexpr const char* kRefusedHead = "The following file(s)/folder(s) could not be added:\n\n";
+constexpr const char* kRefusedTail =
+    "\nPlease note that any new candidates added must not be\ncontained within a preexisting "
+    "candidate, and no\npreexisting candidates may be within the new items\nbeing added.\n";
+
+int Usage(const std::string& error) {
+  std::fprintf(stderr, "ostrel-cli: %s\n\n%s", error.c_str(), kUsage);
+  return 2;
+}
+
+// Adds the paths in command-line order; false when one does not exist.
+bool AddPaths(const ComputeRequest& request, CandidateList& list) {
+  std::vector<std::string> refused;
+  for (const CliPath& p : request.paths) {
+    if (!FileSystem::LookUp(p.path).exists) {
+      std::fprintf(stderr, "ostrel-cli: %s: no such file or folder\n", p.path.c_str());
+      return false;
+    }
+    auto candidate = std::make_unique<Candidate>(p.path);
+    Candidate* added = candidate.get();
+    if (!list.Add(candidate)) {
+      refused.push_back(p.path);
+      continue;
+    }
+    if (candidate) continue;  // a duplicate: the listed one stays as it was
+    if (p.required) added->SetRequired(true);
+    if (p.group != 0) added->SetGroup(p.group);
+  }
+  if (!refused.empty()) {
+    std::string text = kRefusedHead;
+    for (const std::string& path : refused) text += path + "\n";
+    std::fprintf(stderr, "Warning: %s%s", text.c_str(), kRefusedTail);
+  }
+  return true;
+}
+
+void Expand(const ComputeRequest& request, CandidateList& list) {
+  if (!request.expand) return;
+  const CalcSettings& s = request.settings;
+  if (*request.expand == "all") {
+    list.ExpandAll();
+  } else if (s.GetCalcType() == CalcType::Audio) {
+    list.ExpandToFitLength(s.GetAudioSeconds());
+  } else {
+    list.ExpandToFitSize(static_cast<uint64_t>(s.GetMediaSize()));
+  }
+}
+
+void PrintHuman(const ResultSetList& sets, const TerminalUi& ui) {
+  for (int k = 0; k < sets.Count(); ++k) {
+    const ResultSet& rs = *sets.GetAt(k);
+    const bool audio = rs.GetCalcType() == static_cast<int>(CalcType::Audio);
+    std::printf("Result Set #%d\n", k + 1);
+    for (ResultSetItem* item : rs.GetItems()) {
+      std::string size = FormatByteSize(static_cast<int64_t>(item->GetSize()));
+      std::string length =
+          audio ? std::string("\t").append(FormatDuration(item->GetAudioLength())) : "";
+      std::printf("  %s%s\t%s\n", size.c_str(), length.c_str(), item->GetFullPath().c_str());
+    }
+    std::printf("  %s\n\n", FormatResultSetSummary(rs).c_str());
+  }
+  for (const TerminalUi::Message& m : ui.GetMessages()) {
+    std::printf("%s\n%s\n", m.caption.c_str(), m.text.c_str());
+  }
+}
+
+void PrintJson(const ResultSetList& sets, const std::vector<RSStats>& stats, ExitType exitType,
+               const TerminalUi& ui) {
+  JsonWriter json;
+  json.BeginObject().BeginArray("exclusions");
+  for (const ExclusionRow& row : ui.GetExclusions()) {
+    json.BeginObject().Field("candidate", row.candidate).Field("reason", row.reason).EndObject();
+  }
+  json.EndArray().BeginArray("resultSets");
+  for (int k = 0; k < sets.Count(); ++k) {
+    const ResultSet& rs = *sets.GetAt(k);
+    json.BeginObject()
+        .Field("exitType", int64_t{stats[static_cast<size_t>(k)].exitType})
+        .Field("calcType", int64_t{rs.GetCalcType()})
+        .Field("iterationNum", rs.GetIterationNum())
+        .Field("timeElapsed", rs.GetTimeElapsed())
+        .Field("totalSize", rs.GetTotalSize())
+        .Field("mediaSize", rs.GetMediaSize())
+        .Field("totalAudioLength", rs.GetTotalAudioLength())
+        .Field("mediaAudioLength", rs.GetMediaAudioLength())
+        .Field("percentFilled", rs.GetPercentFilled())
+        .BeginArray("items");
+    for (ResultSetItem* item : rs.GetItems()) {
+      json.BeginObject()
+          .Field("path", item->GetFullPath())
+          .Field("size", static_cast<int64_t>(item->GetSize()))
+          .Field("audioLength", item->GetAudioLength())
+          .Field("group", int64_t{item->GetGroup()})
+          .EndObject();
+    }
+    json.EndArray().EndObject();
+  }
+  json.EndArray().Field("exitType", int64_t{static_cast<int>(exitType)}).EndObject();
+  std::printf("%s\n", json.Text().c_str());
+  for (const TerminalUi::Message& m : ui.GetMessages()) {
+    std::fprintf(stderr, "%s\n%s\n", m.caption.c_str(), m.text.c_str());
+  }
+}
+
+}  // namespace
+
+int CliApp::Run(const std::vector<std::string>& args) {
+  if (!args.empty() && args[0] == "compute") return Compute(args);
+  if (!args.empty() && args[0] == "measure") return Measure(args);
+  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  return Usage(args.empty() ? "no command given" : "unknown command " + args[0]);
+}
+
+int CliApp::Compute(const std::vector<std::string>& args) {
+  std::string error;
+  std::optional<ComputeRequest> request =
+      CliArguments::ParseCompute({args.begin() + 1, args.end()}, error);
+  if (!request) return Usage(error);
+
+  CandidateList candidates;
+  if (!AddPaths(*request, candidates)) return 2;
+  Expand(*request, candidates);
+
+  ResultSetList sets;
+  CandidateOptions options;
+  std::vector<RSStats> stats;
+  ComputeContext context{candidates, sets, request->settings, options, 1, stats, request->seed};
+  TerminalUi ui(request->json);
+  ComputeCommands commands(context, ui);
+  if (request->all) {
+    commands.ComputeAll();
+  } else {
+    commands.ComputeOne();
+  }
+  if (request->json) {
+    PrintJson(sets, stats, commands.GetLastExitType(), ui);
+  } else {
+    PrintHuman(sets, ui);
+  }
+  return sets.Count() > 0 ? 0 : 1;
+}
+
+int CliApp::Measure(const std::vector<std::string>& args) {
+  if (args.size() < 2) return Usage("no PATH given");
+  int status = 0;
+  for (size_t i = 1; i < args.size(); ++i) {
+    Candidate candidate(args[i]);
+    if (!candidate.Exists()) {
+      std::fprintf(stderr, "ostrel-cli: %s: no such file or folder\n", args[i].c_str());
+      status = 2;
+      continue;
+    }
+    uint64_t size = candidate.GetSize();
+    std::printf("%s\t%s bytes (%s)\t%s\t%d files, %d folders\n", candidate.GetFullPath().c_str(),
+                FormatGroupedInteger(static_cast<int64_t>(size)).c_str(),
+                FormatByteSize(static_cast<int64_t>(size)).c_str(),
+                FormatDuration(candidate.GetAudioLength()).c_str(),
+                candidate.GetItem()->CountFiles(), candidate.GetItem()->CountFolders());
+  }
+  return status;
+}
+
+}  // namespace ostrel
