@@ -48,8 +48,7 @@ class FsItem {
   bool Exists() const { return exists_; }
   bool IsFile() const;
   bool IsFolder() const;
-  // The find data.
-  uint32_t GetFindAttributes() const { return attributes_; }
+  // The size the last Refresh read.
   uint64_t GetFindSize() const { return size_; }
 
   // Live attribute bits of the path; 0 when the item does not exist.

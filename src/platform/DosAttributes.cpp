@@ -95,7 +95,7 @@ bool WriteSamba(const std::string& path, uint32_t bits) {
   return setxattr(path.c_str(), kSambaAttribute, text, n + 1, XATTR_REPLACE) == 0;
 }
 
-bool WriteDerived(const std::string& path, const struct FileStatus& status, uint32_t bits) {
+bool WriteDerived(const std::string& path, const FileStatus& status, uint32_t bits) {
   constexpr uint32_t kAllWrite = S_IWUSR | S_IWGRP | S_IWOTH;
   mode_t mode = status.mode & 07777;
   bool readOnly = (bits & DosAttributes::kReadOnly) != 0;

@@ -45,12 +45,14 @@ class Search : public ::testing::Test {
     return Run(settings, search, computeAll);
   }
 
-  std::string Names(const ResultSet* rs) const {
+  std::string Names(const ResultSet* rs) const { return NamesOf(rs, make); }
+
+  static std::string NamesOf(const ResultSet* rs, const test::CandidateFactory& factory) {
     std::string names;
     if (rs == nullptr) return "none";
     for (ResultSetItem* item : rs->GetItems()) {
       if (!names.empty()) names += ",";
-      names += make.NameOf(item->GetFullPath());
+      names += factory.NameOf(item->GetFullPath());
     }
     return names;
   }
@@ -140,12 +142,7 @@ TEST_F(Search, OutcomesWithoutASearch) {
     auto rs = engine.Compute(CalcType::Data, 2, false, monitor);
     EXPECT_EQ(engine.GetExitType(), c.exit) << c.what;
     ASSERT_NE(rs, nullptr) << c.what;
-    std::string names;
-    for (ResultSetItem* item : rs->GetItems()) {
-      if (!names.empty()) names += ",";
-      names += caseMake.NameOf(item->GetFullPath());
-    }
-    EXPECT_EQ(names, c.placed) << c.what;
+    EXPECT_EQ(NamesOf(rs.get(), caseMake), c.placed) << c.what;
     EXPECT_EQ(rs->GetIterationNum(), 0) << c.what;
     EXPECT_EQ(rs->GetTimeElapsed(), 0.0) << c.what;
     for (Candidate* cand : caseMake.All()) {
