@@ -14,15 +14,6 @@ std::string Integer(int64_t value) {
   return std::string(buffer, result.ptr);
 }
 
-// printf's "%0.<decimals>f" in the C locale.
-std::string Fixed(double value, int decimals) {
-  char buffer[400];
-  auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  if (result.ec != std::errc()) return "0";
-  return std::string(buffer, result.ptr);
-}
-
 std::string ZeroPadded(int64_t value, size_t width) {
   std::string digits = Integer(value);
   return digits.size() < width ? std::string(width - digits.size(), '0') + digits : digits;
@@ -40,6 +31,14 @@ int64_t FloorToInt(double value) {
 int64_t TruncateToInt(double value) { return value < 0 ? -FloorToInt(-value) : FloorToInt(value); }
 
 }  // namespace
+
+std::string FormatFixed(double value, int decimals) {
+  char buffer[400];
+  auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  if (result.ec != std::errc()) return "0";
+  return std::string(buffer, result.ptr);
+}
 
 std::string FormatGroupedInteger(int64_t value) {
   if (value <= 9999) return Integer(value);
@@ -62,14 +61,14 @@ std::string FormatByteSize(int64_t bytes) {
   constexpr double toGb = 1.0 / 1073741824.0;
   double b = static_cast<double>(bytes);
   if (bytes < kb) return Integer(bytes) + " bytes";
-  if (bytes < 10 * kb) return Fixed(b * toKb, 2) + "kb";
-  if (bytes < 100 * kb) return Fixed(b * toKb, 1) + "kb";
+  if (bytes < 10 * kb) return FormatFixed(b * toKb, 2) + "kb";
+  if (bytes < 100 * kb) return FormatFixed(b * toKb, 1) + "kb";
   if (bytes < mb) return Integer(bytes / kb) + "kb";
-  if (bytes < 10 * mb) return Fixed(b * toMb, 2) + "mb";
-  if (bytes < 100 * mb) return Fixed(b * toMb, 1) + "mb";
+  if (bytes < 10 * mb) return FormatFixed(b * toMb, 2) + "mb";
+  if (bytes < 100 * mb) return FormatFixed(b * toMb, 1) + "mb";
   if (bytes < gb) return Integer(bytes / mb) + "mb";
-  if (bytes < 10 * gb) return Fixed(b * toGb, 2) + "gb";
-  if (bytes < 100 * gb) return Fixed(b * toGb, 1) + "gb";
+  if (bytes < 10 * gb) return FormatFixed(b * toGb, 2) + "gb";
+  if (bytes < 100 * gb) return FormatFixed(b * toGb, 1) + "gb";
   return FormatGroupedInteger(bytes / gb) + " gb";
 }
 
@@ -78,7 +77,7 @@ std::string FormatDuration(double seconds) {
   double s = seconds - static_cast<double>(hours) * 3600.0;
   int64_t minutes = FloorToInt(s * 0.016666666666666666);
   s -= static_cast<double>(minutes) * 60.0;
-  return Integer(hours) + ":" + ZeroPadded(minutes, 2) + ":" + (s < 10 ? "0" : "") + Fixed(s, 2);
+  return Integer(hours) + ":" + ZeroPadded(minutes, 2) + ":" + (s < 10 ? "0" : "") + FormatFixed(s, 2);
 }
 
 int CountDecimals(double value, int maxDecimals) {
@@ -96,7 +95,7 @@ int CountDecimals(double value, int maxDecimals) {
 std::string FormatTrimmedDecimal(double value, int maxDecimals, bool trim) {
   int d = CountDecimals(value, maxDecimals);
   if (d == 0) return Integer(TruncateToInt(value));
-  std::string text = Fixed(value, d);
+  std::string text = FormatFixed(value, d);
   if (!trim || value == std::floor(value)) return text;
   while (!text.empty() && text.back() == '0') text.pop_back();
   if (!text.empty() && text.back() == '.') text.pop_back();
@@ -110,7 +109,7 @@ std::string FormatMediaSizeSummary(int64_t bytes, int mediaSizeType) {
                                            : nullptr;
   if (unit == nullptr) return FormatGroupedInteger(bytes) + " bytes";
   double units = static_cast<double>(bytes) / static_cast<double>(int64_t{1} << mediaSizeType);
-  return Fixed(units, 2) + " " + unit + " (" + FormatGroupedInteger(bytes) + " bytes)";
+  return FormatFixed(units, 2) + " " + unit + " (" + FormatGroupedInteger(bytes) + " bytes)";
 }
 
 std::string FormatAudioLengthSummary(double minutes) {
@@ -118,7 +117,7 @@ std::string FormatAudioLengthSummary(double minutes) {
   double rest = minutes - static_cast<double>(hours) * 60.0;
   int64_t whole = FloorToInt(rest);
   return Integer(hours) + " hr, " + Integer(whole) + " min, " +
-         Fixed((rest - static_cast<double>(whole)) * 60.0, 2) + " sec";
+         FormatFixed((rest - static_cast<double>(whole)) * 60.0, 2) + " sec";
 }
 
 }  // namespace ostrel

@@ -24,5 +24,7 @@ std::string FormatTrimmedDecimal(double value, int maxDecimals, bool trim);
 std::string FormatMediaSizeSummary(int64_t bytes, int mediaSizeType);
 // "1 hr, 19 min, 55.02 sec".
 std::string FormatAudioLengthSummary(double minutes);
+// printf's "%0.<decimals>f" in the C locale.
+std::string FormatFixed(double value, int decimals);
 
 }  // namespace ostrel

@@ -4,27 +4,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/Utf8.h"
+
 namespace ostrel {
 
-namespace {
-
-// Length of the valid UTF-8 sequence at s[i], or 0 when it is not one.
-size_t Utf8Length(std::string_view s, size_t i) {
-  auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-  unsigned char c = byte(i);
-  size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-  if (n == 0 || i + n > s.size()) return 0;
-  uint32_t cp = n == 1 ? c : c & (0x7F >> n);
-  for (size_t k = 1; k < n; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (byte(i + k) & 0x3F);
-  }
-  static const uint32_t kMinimum[5] = {0, 0, 0x80, 0x800, 0x10000};
-  if (cp < kMinimum[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return n;
-}
-
-}  // namespace
 
 void JsonWriter::Separate() {
   if (!first_) text_ += ',';
@@ -42,7 +25,8 @@ void JsonWriter::String(std::string_view value) {
   char escape[8];
   for (size_t i = 0; i < value.size();) {
     unsigned char c = static_cast<unsigned char>(value[i]);
-    size_t n = Utf8Length(value, i);
+    uint32_t cp = 0;
+    size_t n = Utf8::Decode(value, i, cp);
     if (n == 0) {
       std::snprintf(escape, sizeof escape, "\\udc%02x", c);
       text_ += escape;

@@ -104,6 +104,15 @@ int FileSystem::RemoveFolder(const std::string& path) {
   return rmdir(path.c_str()) == 0 ? 0 : errno;
 }
 
+bool FileSystem::MakeFolders(const std::string& path) {
+  for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+    std::string prefix = path.substr(0, slash);
+    if (mkdir(prefix.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    if (slash == std::string::npos) break;
+  }
+  return LookUp(path).IsDirectory();
+}
+
 bool FileSystem::DeleteTree(const std::string& path) {
   struct stat st;
   if (lstat(path.c_str(), &st) != 0) return errno == ENOENT;

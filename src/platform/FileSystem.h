@@ -26,6 +26,8 @@ class FileSystem {
   // entry does not exist).
   static int RemoveFile(const std::string& path);
   static int RemoveFolder(const std::string& path);
+  // Creates the folder and its missing parents; true when it exists then.
+  static bool MakeFolders(const std::string& path);
   // Removes a whole tree; links are removed, never followed. A missing path
   // counts as removed.
   static bool DeleteTree(const std::string& path);
