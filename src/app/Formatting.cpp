@@ -77,7 +77,8 @@ std::string FormatDuration(double seconds) {
   double s = seconds - static_cast<double>(hours) * 3600.0;
   int64_t minutes = FloorToInt(s * 0.016666666666666666);
   s -= static_cast<double>(minutes) * 60.0;
-  return Integer(hours) + ":" + ZeroPadded(minutes, 2) + ":" + (s < 10 ? "0" : "") + FormatFixed(s, 2);
+  return Integer(hours) + ":" + ZeroPadded(minutes, 2) + ":" + (s < 10 ? "0" : "") +
+         FormatFixed(s, 2);
 }
 
 int CountDecimals(double value, int maxDecimals) {

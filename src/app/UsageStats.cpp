@@ -38,15 +38,16 @@ StatsSummary SummarizeStats(int executionCount, const std::vector<RSStats>& reco
   s.executions = std::to_string(executionCount);
   s.combinationsFound = std::to_string(records.size());
   s.combinationsTested = FormatGroupedInteger(tested);
-  s.averageDataFill =
-      mediaBytes <= 0 ? "--"
-                      : FormatTrimmedDecimal(static_cast<double>(actualBytes) * 100 /
-                                                 static_cast<double>(mediaBytes),
-                                             5, false) +
-                            "%";
-  s.averageAudioFill = !(mediaSeconds > 0)
-                           ? "--"
-                           : FormatTrimmedDecimal(actualSeconds / mediaSeconds * 100, 5, false) + "%";
+  s.averageDataFill = mediaBytes <= 0
+                          ? "--"
+                          : FormatTrimmedDecimal(static_cast<double>(actualBytes) * 100 /
+                                                     static_cast<double>(mediaBytes),
+                                                 5, false) +
+                                "%";
+  s.averageAudioFill =
+      !(mediaSeconds > 0)
+          ? "--"
+          : FormatTrimmedDecimal(actualSeconds / mediaSeconds * 100, 5, false) + "%";
   return s;
 }
 

@@ -8,7 +8,6 @@
 
 namespace ostrel {
 
-
 void JsonWriter::Separate() {
   if (!first_) text_ += ',';
   first_ = false;

@@ -13,8 +13,8 @@ namespace {
 
 const std::map<ColumnId, int> kCandidateColumnDefaults = {
     {10, -10}, {20, -20}, {30, -20}, {40, -10}, {50, -20}, {60, -10}, {70, -10}, {80, -20}};
-const std::map<ColumnId, int> kResultSetColumnDefaults = {
-    {10, -10}, {20, -20}, {30, -20}, {40, -10}, {50, -20}, {60, -10}};
+const std::map<ColumnId, int> kResultSetColumnDefaults = {{10, -10}, {20, -20}, {30, -20},
+                                                          {40, -10}, {50, -20}, {60, -10}};
 
 bool SetWidth(std::map<ColumnId, int>& widths, ColumnId id, int width) {
   auto it = widths.find(id);
@@ -113,7 +113,8 @@ void ReadProfileKey(ConfigProfile& p, const ConfigElement& e) {
   } else if (key == "UseTimestamp") {
     options.SetUseTimestamp(Bool(e));
   } else if (key == "Timestamp") {
-    Int64(e, [&](int64_t v) { options.SetTimestamp(static_cast<int32_t>(static_cast<uint32_t>(v))); });
+    Int64(e,
+          [&](int64_t v) { options.SetTimestamp(static_cast<int32_t>(static_cast<uint32_t>(v))); });
   } else if (key == "UpdateTimestamp") {
     p.SetUpdateTimestamp(Bool(e));
   } else if (key == "UseArchiveFlag") {
@@ -199,16 +200,11 @@ const std::vector<ColumnId>& AppConfig::ResultSetColumnIds() {
 
 std::vector<SizePreset> AppConfig::BuiltInPresets() {
   return {
-      {"700mb CD (80min)", 734003200, 20, 79.917},
-      {"650mb CD (74min)", 681574400, 20, 73.89},
-      {"DVD-R, DVD-RW", 4700000000, 30, 511.41},
-      {"DVD+R, DVD+RW", 4700372992, 30, 511.41},
-      {"DVD-RAM", 4700307456, 30, 511.41},
-      {"156mb CD-Single (18min)", 163577856, 20, 18.0},
-      {"100mb Zip", 104857600, 20, 11.43},
-      {"250mb Zip", 262144000, 20, 28.57},
-      {"1gb Jaz", 1073741824, 30, 114.28},
-      {"2gb Jaz", 2147483648, 30, 228.57},
+      {"700mb CD (80min)", 734003200, 20, 79.917}, {"650mb CD (74min)", 681574400, 20, 73.89},
+      {"DVD-R, DVD-RW", 4700000000, 30, 511.41},   {"DVD+R, DVD+RW", 4700372992, 30, 511.41},
+      {"DVD-RAM", 4700307456, 30, 511.41},         {"156mb CD-Single (18min)", 163577856, 20, 18.0},
+      {"100mb Zip", 104857600, 20, 11.43},         {"250mb Zip", 262144000, 20, 28.57},
+      {"1gb Jaz", 1073741824, 30, 114.28},         {"2gb Jaz", 2147483648, 30, 228.57},
   };
 }
 

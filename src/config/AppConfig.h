@@ -42,10 +42,10 @@ class AppConfig {
   int GetWindowPosY() const { return windowPosY_; }
   int GetWindowWidth() const { return windowWidth_; }
   int GetWindowHeight() const { return windowHeight_; }
-  bool SetWindowPosX(int x);        // refuses < 0
-  bool SetWindowPosY(int y);        // refuses < 0
-  bool SetWindowWidth(int width);   // refuses < 1
-  bool SetWindowHeight(int height); // refuses < 1
+  bool SetWindowPosX(int x);         // refuses < 0
+  bool SetWindowPosY(int y);         // refuses < 0
+  bool SetWindowWidth(int width);    // refuses < 1
+  bool SetWindowHeight(int height);  // refuses < 1
 
   int GetCandidateColumnWidth(ColumnId id) const;
   int GetResultSetColumnWidth(ColumnId id) const;
@@ -74,7 +74,9 @@ class AppConfig {
   bool SelectProfile(int index);
   int GetCurrentProfileIndex() const { return currentProfileIndex_; }
   std::vector<std::string> GetProfileNames() const;
-  ConfigProfile& GetCurrentProfile() { return *profiles_[static_cast<size_t>(currentProfileIndex_)]; }
+  ConfigProfile& GetCurrentProfile() {
+    return *profiles_[static_cast<size_t>(currentProfileIndex_)];
+  }
   const ConfigProfile& GetCurrentProfile() const {
     return *profiles_[static_cast<size_t>(currentProfileIndex_)];
   }

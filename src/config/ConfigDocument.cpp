@@ -74,8 +74,8 @@ class Parser {
     while (true) {  // content
       std::string_view slash;
       std::string_view name;
-      if (Token(t) && t == "<" && tokens_.Peek(1, slash) && slash == "/" &&
-          tokens_.Peek(2, name) && name == e.GetName()) {
+      if (Token(t) && t == "<" && tokens_.Peek(1, slash) && slash == "/" && tokens_.Peek(2, name) &&
+          name == e.GetName()) {
         SkipTag();
         return true;
       }

@@ -1,12 +1,13 @@
 #include "config/ConfigValues.h"
 
-#include "app/Formatting.h"
+#include <locale.h>
 
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
+
+#include "app/Formatting.h"
 
 namespace ostrel {
 
@@ -22,8 +23,8 @@ Int ParseLenient(std::string_view text) {
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   using Wide = unsigned long long;
-  const Wide limit = negative ? Wide(std::numeric_limits<Int>::max()) + 1
-                              : Wide(std::numeric_limits<Int>::max());
+  const Wide limit =
+      negative ? Wide(std::numeric_limits<Int>::max()) + 1 : Wide(std::numeric_limits<Int>::max());
   Wide magnitude = 0;
   bool overflow = false;
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {

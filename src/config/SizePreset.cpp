@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "config/ConfigValues.h"
+#include "search/CalcSettings.h"
 
 namespace ostrel {
 
@@ -26,7 +27,7 @@ bool SizePreset::SetSize(int64_t bytes) {
 }
 
 bool SizePreset::SetSizeType(int type) {
-  if (type != 0 && type != 10 && type != 20 && type != 30) return false;
+  if (!CalcSettings::IsValidMediaSizeType(type)) return false;
   sizeType_ = type;
   return true;
 }

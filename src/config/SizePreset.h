@@ -20,9 +20,9 @@ class SizePreset {
 
   // Not empty and readable back from the file.
   bool SetName(const std::string& name);
-  bool SetSize(int64_t bytes);           // > 0
-  bool SetSizeType(int type);            // 0, 10, 20 or 30
-  bool SetAudioLength(double minutes);   // > 0
+  bool SetSize(int64_t bytes);          // > 0
+  bool SetSizeType(int type);           // 0, 10, 20 or 30
+  bool SetAudioLength(double minutes);  // > 0
 
  private:
   std::string name_;

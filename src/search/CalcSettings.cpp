@@ -25,7 +25,7 @@ bool CalcSettings::SetMediaSize(int64_t bytes) {
 }
 
 bool CalcSettings::SetMediaSizeType(int type) {
-  if (type != 0 && type != 10 && type != 20 && type != 30) return false;
+  if (!IsValidMediaSizeType(type)) return false;
   mediaSizeType_ = type;
   return true;
 }

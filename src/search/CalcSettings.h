@@ -32,6 +32,11 @@ class CalcSettings {
   bool SetUseTimeLimit(bool on);
   bool SetTimeLimit(double seconds);
 
+  // The display units: 0, 10, 20 or 30, the power of two of bytes, KB, MB, GB.
+  static bool IsValidMediaSizeType(int type) {
+    return type == 0 || type == 10 || type == 20 || type == 30;
+  }
+
  private:
   CalcType calcType_ = CalcType::Data;
   int64_t mediaSize_ = 734003200;

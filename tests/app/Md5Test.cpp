@@ -1,7 +1,6 @@
-#include "app/Md5.h"
-
 #include <gtest/gtest.h>
 
+#include "app/Md5.h"
 #include "app/UsageStats.h"
 
 namespace ostrel {

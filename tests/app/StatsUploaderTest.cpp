@@ -1,15 +1,14 @@
-#include "app/StatsUploader.h"
-
 #include <arpa/inet.h>
+#include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <thread>
+
+#include "app/StatsUploader.h"
 
 namespace ostrel {
 namespace {
@@ -38,7 +37,8 @@ class LoopbackServer {
   }
 
   std::string Url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/"; }
-  std::vector<std::string> requests;
+  std::vector<std::string> requests;  // the request lines
+  std::vector<std::string> headers;   // everything after them
 
  private:
   void Serve(int answers) {
@@ -57,6 +57,7 @@ class LoopbackServer {
         request.append(buffer, static_cast<size_t>(n));
       }
       requests.push_back(request.substr(0, request.find("\r\n")));
+      headers.push_back(request.substr(request.find("\r\n")));
       const char reply[] = "HTTP/1.1 200 OK\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok";
       ssize_t ignored = write(client, reply, sizeof reply - 1);
       (void)ignored;
@@ -106,6 +107,8 @@ TEST(StatsUploader, SendsEveryUnsentRecordInOrder) {
   std::string base = server.Url() + "rsstats.php?sClientID=";
   EXPECT_TRUE(StatsUploader::Upload(base, kId, {Data(), old, Audio()}, 4));
   ASSERT_EQ(server.requests.size(), 2u);
+  EXPECT_NE(server.headers[0].find("\r\nUser-Agent: Ostrel\r\n"), std::string::npos);
+  EXPECT_NE(server.headers[0].find("\r\nCache-Control: no-cache\r\n"), std::string::npos);
   EXPECT_EQ(server.requests[0],
             std::string("GET /rsstats.php?sClientID=") + kId +
                 "&sVersion=3.0.1&iCalcType=0&hActualSize=734003100&hMediaSize=734003200"

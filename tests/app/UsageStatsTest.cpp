@@ -1,7 +1,6 @@
-#include "app/UsageStats.h"
-
 #include <gtest/gtest.h>
 
+#include "app/UsageStats.h"
 #include "config/AppConfig.h"
 #include "support/TempDir.h"
 
@@ -37,8 +36,8 @@ RSStats Record(int calcType, int exitType, int64_t actual, int64_t media, double
 }
 
 TEST(UsageStats, StatsDialogFigures) {
-  StatsSummary none = SummarizeStats(3, {Record(0, 3, 10, 100, 0, 0, 0),
-                                         Record(10, 7, 0, 0, 5, 10, 12000)});
+  StatsSummary none =
+      SummarizeStats(3, {Record(0, 3, 10, 100, 0, 0, 0), Record(10, 7, 0, 0, 5, 10, 12000)});
   EXPECT_EQ(none.executions, "3");
   EXPECT_EQ(none.combinationsFound, "2");
   EXPECT_EQ(none.combinationsTested, "12,000");

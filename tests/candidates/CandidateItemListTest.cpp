@@ -72,11 +72,17 @@ TEST_F(ListFixture, EveryCandidateKeyBothWaysKeepsTiesInOrder) {
     const char* ascending;
     const char* descending;
   } cases[] = {
-      {0, "abcde", "abcde"},  {10, "cbead", "dabce"},  // names differing in case tie; equal names
-                                                       // go by full path
-      {20, "acebd", "dbace"}, {30, "acebd", "dbace"}, {40, "bdcea", "acebd"},
-      {50, "abcde", "abcde"}, {60, "bdcea", "acebd"}, {70, "acdeb", "bacde"},
-      {80, "bdace", "acebd"}, {90, "bdcea", "acebd"},
+      {0, "abcde", "abcde"},
+      {10, "cbead", "dabce"},  // names differing in case tie; equal names
+                               // go by full path
+      {20, "acebd", "dbace"},
+      {30, "acebd", "dbace"},
+      {40, "bdcea", "acebd"},
+      {50, "abcde", "abcde"},
+      {60, "bdcea", "acebd"},
+      {70, "acdeb", "bacde"},
+      {80, "bdace", "acebd"},
+      {90, "bdcea", "acebd"},
   };
   for (const Case& c : cases) {
     List list(kCandidateListSortKeys);

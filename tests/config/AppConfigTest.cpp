@@ -1,5 +1,3 @@
-#include "config/AppConfig.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -8,6 +6,7 @@
 #include <sstream>
 
 #include "candidates/MeasurementCaches.h"
+#include "config/AppConfig.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf16Text.h"
 #include "support/TempDir.h"
@@ -52,8 +51,8 @@ TEST_F(Config, FirstRunWritesTheDefaults) {
   EXPECT_TRUE(std::regex_search(text, std::regex("^<Config>\n\t<ID>\"[0-9a-f]{32}\"</ID>\n")));
   std::string order = std::regex_replace(text, std::regex("\t*<(/?[A-Za-z]+)[^\n]*\n"), "$1 ");
   EXPECT_EQ(order.rfind("Config ID WindowMaximized WindowPosX WindowPosY WindowWidth WindowHeight "
-                       "CandidateColumnWidth ",
-                       0),
+                        "CandidateColumnWidth ",
+                        0),
             0u);
   EXPECT_NE(order.find("ExecutionCount SendStats SizePreset MediaSize MediaSizeType AudioLength "
                        "/SizePreset"),
@@ -166,8 +165,7 @@ TEST_F(Config, RejectedValuesKeepTheirDefaults) {
          return c.GetProfileNames() == std::vector<std::string>{"Bare"} &&
                 c.GetCurrentProfile().Calc().GetMediaSize() == 734003200;
        }},
-      {"profile without name dropped",
-       "<ConfigProfile><CalcType>\"10\"</CalcType></ConfigProfile>",
+      {"profile without name dropped", "<ConfigProfile><CalcType>\"10\"</CalcType></ConfigProfile>",
        [](AppConfig& c) {
          return c.GetProfileNames() == std::vector<std::string>{"Default"} &&
                 c.GetCurrentProfile().Calc().GetCalcType() == CalcType::Data;
@@ -208,13 +206,15 @@ TEST_F(Config, RejectedValuesKeepTheirDefaults) {
          return c.GetPresets().size() == 1u && c.GetPresets()[0].GetSize() == 100 &&
                 c.GetPresets()[0].GetSizeType() == 0;
        }},
-      {"statistics record", "<RSStats><IterationNum>\"3000000000\"</IterationNum>"
-                            "<TimeElapsed>\"0\"</TimeElapsed><ExitType>\"4\"</ExitType></RSStats>",
+      {"statistics record",
+       "<RSStats><IterationNum>\"3000000000\"</IterationNum>"
+       "<TimeElapsed>\"0\"</TimeElapsed><ExitType>\"4\"</ExitType></RSStats>",
        [](AppConfig& c) {
          return c.GetRSStats().size() == 1u && c.GetRSStats()[0].iterationNum == 3000000000 &&
                 c.GetRSStats()[0].exitType == 4 && c.GetRSStats()[0].timeElapsed == 0.0;
        }},
-      {"client id is kept", "<ID>\"abc\"</ID>", [](AppConfig& c) { return c.GetClientId() == "abc"; }},
+      {"client id is kept", "<ID>\"abc\"</ID>",
+       [](AppConfig& c) { return c.GetClientId() == "abc"; }},
   };
   for (const Case& c : cases) {
     WriteConfig("<Config>" + c.markup + "</Config>");

@@ -1,10 +1,9 @@
-#include "config/ConfigDocument.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
+#include "config/ConfigDocument.h"
 #include "platform/Utf16Text.h"
 #include "support/TempDir.h"
 

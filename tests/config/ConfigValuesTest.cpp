@@ -1,8 +1,8 @@
-#include "config/ConfigValues.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "config/ConfigValues.h"
 
 namespace ostrel {
 namespace {
@@ -13,10 +13,12 @@ TEST(ConfigValues, IntegersAreLenientWithTheirOddFailures) {
     bool ok;
     int32_t value;
   } cases[] = {
-      {"42", true, 42},        {"  -17xyz", true, -17}, {"+8", true, 8},
-      {"", true, 0},           {"abc", true, 0},        {"2147483646", true, 2147483646},
-      {"2147483647", false, 0}, {"-2147483648", false, 0}, {"99999999999", false, 0},
-      {"-2147483647", true, -2147483647}, {"\t\n 5", true, 5},
+      {"42", true, 42},          {"  -17xyz", true, -17},
+      {"+8", true, 8},           {"", true, 0},
+      {"abc", true, 0},          {"2147483646", true, 2147483646},
+      {"2147483647", false, 0},  {"-2147483648", false, 0},
+      {"99999999999", false, 0}, {"-2147483647", true, -2147483647},
+      {"\t\n 5", true, 5},
   };
   for (const Case& c : cases) {
     int32_t v = 0;
@@ -42,9 +44,14 @@ TEST(ConfigValues, DoublesFailOnZero) {
     bool ok;
     double value;
   } cases[] = {
-      {"79.917000", true, 79.917}, {" 1e3x", true, 1000}, {"-2.5", true, -2.5},
-      {"0.000000", false, 0},      {"0", false, 0},       {"abc", false, 0},
-      {"", false, 0},              {".5", true, 0.5},
+      {"79.917000", true, 79.917},
+      {" 1e3x", true, 1000},
+      {"-2.5", true, -2.5},
+      {"0.000000", false, 0},
+      {"0", false, 0},
+      {"abc", false, 0},
+      {"", false, 0},
+      {".5", true, 0.5},
   };
   for (const Case& c : cases) {
     double v = -1;

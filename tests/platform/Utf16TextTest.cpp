@@ -1,6 +1,6 @@
-#include "platform/Utf16Text.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/Utf16Text.h"
 
 namespace ostrel {
 namespace {
@@ -16,7 +16,12 @@ TEST(Utf16Text, EncodesAndDecodesLosslessly) {
       {"three bytes", "\xe2\x82\xac", std::string("\xac\x20", 2)},
       {"surrogate pair", "\xf0\x9f\x8e\xb5", std::string("\x3c\xd8\xb5\xdf", 4)},
       {"stray byte", "\xff", std::string("\xff\xdc", 2)},
-      {"cut sequence", "\xc3" "A", std::string("\xc3\xdc" "A\0", 4)},
+      {"cut sequence",
+       "\xc3"
+       "A",
+       std::string("\xc3\xdc"
+                   "A\0",
+                   4)},
       {"overlong slash", "\xc0\xaf", std::string("\xc0\xdc\xaf\xdc", 4)},
       {"encoded surrogate", "\xed\xa0\x80", std::string("\xed\xdc\xa0\xdc\x80\xdc", 6)},
   };
@@ -34,7 +39,11 @@ TEST(Utf16Text, EveryByteStringSurvivesTheRoundTrip) {
 }
 
 TEST(Utf16Text, UnpairedSurrogatesFromAFileBecomeReplacementCharacters) {
-  EXPECT_EQ(Utf16Text::Decode(std::string("\x00\xd8" "A\0", 4)), "\xef\xbf\xbd" "A");
+  EXPECT_EQ(Utf16Text::Decode(std::string("\x00\xd8"
+                                          "A\0",
+                                          4)),
+            "\xef\xbf\xbd"
+            "A");
   EXPECT_EQ(Utf16Text::Decode(std::string("\x00\xdc", 2)), "\xef\xbf\xbd");
   EXPECT_EQ(Utf16Text::Decode(std::string("\x00\xd8", 2)), "\xef\xbf\xbd");
 }
