@@ -23,11 +23,11 @@ bool CandidateList::HasAncestor(const std::string& path) const {
 bool CandidateList::HasDescendant(const std::string& path) const {
   if (path == "/") {
     auto it = paths_.upper_bound(path);
-    return it != paths_.end() && !it->empty() && it->front() == '/';
+    return it != paths_.end() && !it->first.empty() && it->first.front() == '/';
   }
   std::string prefix = path + "/";
   auto it = paths_.lower_bound(prefix);
-  return it != paths_.end() && it->compare(0, prefix.size(), prefix) == 0;
+  return it != paths_.end() && it->first.compare(0, prefix.size(), prefix) == 0;
 }
 
 bool CandidateList::Add(std::unique_ptr<Candidate>& candidate) {
@@ -61,8 +61,18 @@ bool CandidateList::AddByListOrder(std::unique_ptr<Candidate>& candidate) {
 }
 
 void CandidateList::Insert(std::unique_ptr<Candidate> candidate) {
-  paths_.insert(candidate->GetFullPath());
+  paths_.emplace(candidate->GetFullPath(), candidate.get());
   InsertSorted(candidate.release());
+}
+
+Candidate* CandidateList::FindByPath(std::string_view fullPath) const {
+  auto it = paths_.find(fullPath);
+  return it == paths_.end() ? nullptr : it->second;
+}
+
+void CandidateList::RebuildIndex() {
+  paths_.clear();
+  for (Candidate* c : items_) paths_.emplace(c->GetFullPath(), c);
 }
 
 void CandidateList::AddExisting(CandidateVector candidates) {
@@ -108,8 +118,7 @@ bool CandidateList::Expand(Expansion kind, const std::vector<bool>& selected, ui
     delete c;
   }
   items_.swap(expanded);
-  paths_.clear();
-  for (Candidate* c : items_) paths_.insert(c->GetFullPath());
+  RebuildIndex();
   SetSortKey(GetSortKey(), false);
   return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <memory>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,6 +38,8 @@ class CandidateList : public CandidateItemList<Candidate> {
   void AddExisting(CandidateVector candidates);
   // Empties the list and hands the candidates over, in list order.
   CandidateVector Detach();
+  // A listed candidate with that full path, or null.
+  Candidate* FindByPath(std::string_view fullPath) const;
 
   // Replace candidates by their parts. ExpandAll and ExpandToFitSize leave
   // used candidates alone; ExpandToFitLength expands them too. The variants
@@ -53,6 +55,7 @@ class CandidateList : public CandidateItemList<Candidate> {
   enum class Expansion { All, FitSize, FitLength };
 
   void Insert(std::unique_ptr<Candidate> candidate);
+  void RebuildIndex();
   bool HasAncestor(const std::string& path) const;
   bool HasDescendant(const std::string& path) const;
   bool AddByListOrder(std::unique_ptr<Candidate>& candidate);
@@ -61,7 +64,7 @@ class CandidateList : public CandidateItemList<Candidate> {
   std::vector<bool> Everything() const { return std::vector<bool>(items_.size(), true); }
   std::vector<bool> Selection(const std::vector<size_t>& positions) const;
 
-  std::multiset<std::string, std::less<>> paths_;
+  std::multimap<std::string, Candidate*, std::less<>> paths_;
 };
 
 }  // namespace ostrel

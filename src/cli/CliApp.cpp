@@ -48,12 +48,14 @@ bool AddPaths(const ComputeRequest& request, CandidateList& list) {
       return false;
     }
     auto candidate = std::make_unique<Candidate>(p.path);
-    Candidate* added = candidate.get();
+    std::string fullPath = candidate->GetFullPath();
+    bool listedAlready = list.FindByPath(fullPath) != nullptr;
     if (!list.Add(candidate)) {
       refused.push_back(p.path);
       continue;
     }
-    if (candidate) continue;  // a duplicate: the listed one stays as it was
+    if (listedAlready) continue;  // a duplicate: the listed one stays as it was
+    Candidate* added = list.FindByPath(fullPath);
     if (p.required) added->SetRequired(true);
     if (p.group != 0) added->SetGroup(p.group);
   }

@@ -183,6 +183,18 @@ TEST_F(Cli, RequiredCandidatesAreAlwaysPlaced) {
   EXPECT_NE(r.out.find("\"totalSize\":1000"), std::string::npos) << r.out;
 }
 
+TEST_F(Cli, ARepeatedPathKeepsItsFirstFlags) {
+  std::string a = Sized("a", 600);
+  std::string b = Sized("b", 500);
+  Result r = RunCli({"compute", "--all", "--media", "1000", "--no-pct", "--json", a, "--require",
+                     a, "--group", "2=" + b, "--group", "3=" + b});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\"path\":\"" + b + "\",\"size\":500,\"audioLength\":0,\"group\":2}"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("\"totalSize\":600,"), std::string::npos) << "a alone fills the first disc";
+}
+
 // Forty groups that cannot fill the medium exactly: the search runs until
 // it is interrupted.
 class CliInterrupt : public Cli {

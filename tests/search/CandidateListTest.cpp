@@ -54,6 +54,15 @@ TEST_F(List, ContainmentRule) {
       << "a duplicate is dropped; a second missing path duplicates the first";
 }
 
+TEST_F(List, FindsListedCandidatesByPath) {
+  dir.WriteFile("x", "1");
+  Add("x");
+  EXPECT_EQ(list.FindByPath(dir / "x"), list.GetAt(0));
+  EXPECT_EQ(list.FindByPath(dir / "y"), nullptr);
+  list.ExpandAll();
+  EXPECT_EQ(list.FindByPath(dir / "x"), list.GetAt(0)) << "the index follows the expansion";
+}
+
 TEST_F(List, NothingIsWithinAMissingCandidate) {
   dir.WriteFile("x/f", "1");
   EXPECT_TRUE(Add("missing"));
