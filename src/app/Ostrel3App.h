@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "candidates/CandidateList.h"
+#include "config/AppConfig.h"
+#include "search/ResultSetList.h"
+
+namespace ostrel {
+
+// The root of the program's state, Qt-free: the configuration, the live
+// candidate list of the current profile, the result sets and the group
+// colours. Construction reads the configuration, counts the start, sends
+// the statistics when they are due and loads the current profile's
+// candidates; destruction puts the candidates back into the profile and
+// writes the configuration. Nothing is saved at any other time.
+class Ostrel3App {
+ public:
+  explicit Ostrel3App(const std::string& configPath);
+  ~Ostrel3App();
+  Ostrel3App(const Ostrel3App&) = delete;
+  Ostrel3App& operator=(const Ostrel3App&) = delete;
+
+  AppConfig& Config() { return *config_; }
+  CandidateList& Candidates() { return candidates_; }
+  ResultSetList& ResultSets() { return resultSets_; }
+
+  // 24-bit colours, red in the low byte, green in the middle, blue high.
+  using Colour = uint32_t;
+  static constexpr Colour kWhite = 0xFFFFFF;
+  static const std::array<Colour, 27>& GroupColours();
+  // The background of a candidate of that group: white for group 0.
+  static Colour GroupColour(int group);
+
+ private:
+  std::unique_ptr<AppConfig> config_;
+  CandidateList candidates_;
+  ResultSetList resultSets_;
+};
+
+}  // namespace ostrel
