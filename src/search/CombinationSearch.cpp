@@ -40,6 +40,143 @@ struct AudioMode {
 // every 64 steps (a microsecond or two) changes nothing a user can see.
 constexpr int kClockInterval = 64;
 
+// The include-or-leave-out walk over the ordered group totals w. The stack
+// holds position, running total and expanded flag per depth; the flags of
+// a state are the one shared flag array (the inclusions along the path),
+// copied only when the best total improves.
+template <typename Mode>
+class DepthFirst {
+ public:
+  using Total = typename Mode::Total;
+
+  DepthFirst(const std::vector<Total>& w, const SearchWindow<Total>& window, Total start,
+             const std::function<double()>& clock, int clockInterval, double timeLimit)
+      : w_(w),
+        window_(window),
+        clock_(clock),
+        clockInterval_(clockInterval),
+        timeLimit_(timeLimit),
+        stackPos_(w.size() + 1),
+        stackTotal_(w.size() + 1),
+        stackExpanded_(w.size() + 1),
+        flags_(w.size(), 0),
+        bestFlags_(w.size(), 0),
+        best_(start) {
+    stackTotal_[0] = start;
+  }
+
+  ExitType Run(SearchMonitor& monitor, bool computeAll);
+  const std::vector<uint8_t>& BestFlags() const { return bestFlags_; }
+  int64_t Steps() const { return steps_; }
+  double Elapsed() const { return now_ - start_; }
+
+ private:
+  ExitType Stopped(SearchMonitor& monitor, bool computeAll, bool timeUp) const;
+  void ShowProgress(SearchMonitor& monitor) const;
+
+  const std::vector<Total>& w_;
+  const SearchWindow<Total> window_;
+  const std::function<double()>& clock_;
+  const int clockInterval_;
+  const double timeLimit_;  // negative: none
+  std::vector<size_t> stackPos_;
+  std::vector<Total> stackTotal_;
+  std::vector<uint8_t> stackExpanded_;
+  std::vector<uint8_t> flags_;
+  std::vector<uint8_t> bestFlags_;
+  size_t depth_ = 1;
+  Total best_;
+  int64_t steps_ = 0;
+  double start_ = 0.0;
+  double now_ = 0.0;
+};
+
+template <typename Mode>
+ExitType DepthFirst<Mode>::Stopped(SearchMonitor& monitor, bool computeAll, bool timeUp) const {
+  if (timeUp) return ExitType::TimeExpired;
+  if (depth_ == 0) return ExitType::Exhausted;
+  if (!computeAll) {
+    return monitor.IsUseBestRequested() ? ExitType::StoppedUseBest : ExitType::Cancelled;
+  }
+  return monitor.IsContinueRequested()  ? ExitType::StoppedUseBest
+         : monitor.IsUseBestRequested() ? ExitType::StoppedEnd
+                                        : ExitType::Cancelled;
+}
+
+template <typename Mode>
+void DepthFirst<Mode>::ShowProgress(SearchMonitor& monitor) const {
+  SearchProgress progress;
+  Mode::Fill(progress, best_, window_.upper);
+  progress.elapsedSeconds = now_ - start_;
+  progress.steps = steps_;
+  monitor.ShowProgress(progress);
+}
+
+template <typename Mode>
+ExitType DepthFirst<Mode>::Run(SearchMonitor& monitor, bool computeAll) {
+  const size_t n = w_.size();
+  start_ = now_ = clock_();
+  bool stopRequested = false;
+  bool timeUp = false;
+  int64_t updates = 0;
+  int64_t updatesDue = 0;
+  int countdown = 1;
+  while (true) {
+    if (stopRequested) return Stopped(monitor, computeAll, timeUp);
+    if (timeUp) return ExitType::TimeExpired;
+    if (depth_ == 0) return ExitType::Exhausted;
+    ++steps_;
+    if (--countdown == 0) {
+      countdown = clockInterval_;
+      now_ = clock_();
+      timeUp = timeLimit_ >= 0 && (now_ - start_) > timeLimit_;
+      updatesDue = static_cast<int64_t>(std::floor((now_ - start_) * 20.0));
+    }
+    if (updates < updatesDue) {
+      ShowProgress(monitor);
+      ++updates;
+    }
+    const size_t s = depth_ - 1;
+    const size_t i = stackPos_[s];
+    Total t = stackTotal_[s];
+    stopRequested = monitor.IsStopRequested();
+    if (i >= n) {
+      --depth_;
+      continue;
+    }
+    const bool included = Mode::Places(w_[i]);
+    if (included) {
+      t = t + w_[i];
+      flags_[i] = 1;
+    }
+    if (best_ < t && !(t > window_.upper)) {
+      best_ = t;
+      bestFlags_ = flags_;
+    }
+    if (t < window_.lower) {
+      if (!stackExpanded_[s]) {
+        stackExpanded_[s] = 1;
+        stackPos_[depth_] = i + 1;
+        stackTotal_[depth_] = t;
+        stackExpanded_[depth_] = 0;
+        ++depth_;
+        continue;
+      }
+    } else if (!(t > window_.upper)) {
+      bestFlags_ = flags_;
+      return ExitType::InWindow;
+    }
+    // Leave V[i] out: the state is replaced by the branch without it.
+    if (included) {
+      t = t - w_[i];
+      flags_[i] = 0;
+    }
+    stackPos_[s] = i + 1;
+    stackTotal_[s] = t;
+    stackExpanded_[s] = 0;
+  }
+}
+
 }  // namespace
 
 CombinationSearch::CombinationSearch()
@@ -176,46 +313,34 @@ std::unique_ptr<ResultSet> CombinationSearch::Search(int resultSetIndex, bool co
                                                      SearchMonitor& monitor) {
   using Total = typename Mode::Total;
   constexpr bool kAudio = Mode::kType == 10;
-
-  Total lower;
-  Total upper;
-  if constexpr (kAudio) {
-    lower = usePcts_ ? pctMin_ * audioSeconds_ * 0.01 : audioSeconds_;
-    upper = usePcts_ ? pctMax_ * audioSeconds_ * 0.01 : audioSeconds_;
-  } else {
-    lower = usePcts_ ? static_cast<int64_t>(static_cast<double>(mediaSize_) * pctMin_ * 0.01)
-                     : mediaSize_;
-    upper = usePcts_ ? static_cast<int64_t>(static_cast<double>(mediaSize_) * pctMax_ * 0.01)
-                     : mediaSize_;
-  }
+  const SearchWindow<Total> window = TargetWindow<Mode>();
   auto result = std::make_unique<ResultSet>(kAudio ? 0 : mediaSize_, kAudio ? audioSeconds_ : 0.0,
                                             Mode::kType);
-
-  CandidateGroup* required = nullptr;
-  std::vector<CandidateGroup*> groups;
-  for (auto& g : groups_) {
-    if (Mode::TotalOf(*g) > upper) continue;
-    if (g->IsRequiredGroup()) {
-      required = g.get();
-    } else {
-      groups.push_back(g.get());
-    }
-  }
   auto place = [&](CandidateGroup& g) {
     result->AddGroup(g);
     g.SetUsed(true);
     g.SetResultSet(resultSetIndex);
   };
 
+  CandidateGroup* required = nullptr;
+  std::vector<CandidateGroup*> groups;
+  for (auto& g : groups_) {
+    if (Mode::TotalOf(*g) > window.upper) continue;
+    if (g->IsRequiredGroup()) {
+      required = g.get();
+    } else {
+      groups.push_back(g.get());
+    }
+  }
+  const Total requiredTotal = required != nullptr ? Mode::TotalOf(*required) : Total{};
   if (groups.empty()) {
     if (required != nullptr) place(*required);
     exitType_ = required != nullptr ? ExitType::AllFit : ExitType::NothingFits;
     return result;
   }
-  Total requiredTotal = required != nullptr ? Mode::TotalOf(*required) : Total{};
   Total all = requiredTotal;
   for (CandidateGroup* g : groups) all += Mode::TotalOf(*g);
-  if (!(all > upper)) {
+  if (!(all > window.upper)) {
     if (required != nullptr && Mode::Places(requiredTotal)) place(*required);
     for (CandidateGroup* g : groups) {
       if (Mode::Places(Mode::TotalOf(*g))) place(*g);
@@ -224,9 +349,38 @@ std::unique_ptr<ResultSet> CombinationSearch::Search(int resultSetIndex, bool co
     return result;
   }
 
+  std::vector<Total> w = Order<Mode>(groups);
+  DepthFirst<Mode> walk(w, window, requiredTotal, clock_, clockInterval_,
+                        useTimeLimit_ ? timeLimit_ : -1.0);
+  exitType_ = walk.Run(monitor, computeAll);
+  if (exitType_ == ExitType::Cancelled) return nullptr;
+  if (required != nullptr && Mode::Places(requiredTotal)) place(*required);
+  for (size_t k = 0; k < groups.size(); ++k) {
+    if (walk.BestFlags()[k]) place(*groups[k]);
+  }
+  result->SetIterationNum(walk.Steps());
+  result->SetTimeElapsed(walk.Elapsed());
+  return result;
+}
+
+template <typename Mode>
+SearchWindow<typename Mode::Total> CombinationSearch::TargetWindow() const {
+  if constexpr (Mode::kType == 10) {
+    if (!usePcts_) return {audioSeconds_, audioSeconds_};
+    return {pctMin_ * audioSeconds_ * 0.01, pctMax_ * audioSeconds_ * 0.01};
+  } else {
+    if (!usePcts_) return {mediaSize_, mediaSize_};
+    return {static_cast<int64_t>(static_cast<double>(mediaSize_) * pctMin_ * 0.01),
+            static_cast<int64_t>(static_cast<double>(mediaSize_) * pctMax_ * 0.01)};
+  }
+}
+
+// Data: largest first; Audio: the random order.
+template <typename Mode>
+std::vector<typename Mode::Total> CombinationSearch::Order(std::vector<CandidateGroup*>& groups) {
   const size_t n = groups.size();
-  std::vector<Total> w(n);
-  if constexpr (kAudio) {
+  std::vector<typename Mode::Total> w(n);
+  if constexpr (Mode::kType == 10) {
     std::vector<size_t> order = RandomOrder(n);
     std::vector<CandidateGroup*> shuffled(n);
     for (size_t k = 0; k < n; ++k) shuffled[k] = groups[order[k]];
@@ -236,116 +390,7 @@ std::unique_ptr<ResultSet> CombinationSearch::Search(int resultSetIndex, bool co
     for (size_t k = 0; k < n; ++k) w[k] = Mode::TotalOf(*groups[k]);
     SortLargestFirst(groups, w, 0, n - 1);
   }
-
-  // The stack: position, running total and expanded flag per depth. A
-  // state's flags are the shared flag array: the path's inclusions.
-  std::vector<size_t> stackPos(n + 1);
-  std::vector<Total> stackTotal(n + 1);
-  std::vector<uint8_t> stackExpanded(n + 1);
-  std::vector<uint8_t> flags(n, 0);
-  std::vector<uint8_t> bestFlags(n, 0);
-  size_t depth = 1;
-  stackPos[0] = 0;
-  stackTotal[0] = requiredTotal;
-  stackExpanded[0] = 0;
-
-  Total best = requiredTotal;
-  int64_t steps = 0;
-  const double start = clock_();
-  double now = start;
-  bool stopRequested = false;
-  bool timeUp = false;
-  int64_t updates = 0;
-  int64_t updatesDue = 0;
-  int countdown = 1;
-
-  while (true) {
-    if (stopRequested) {
-      if (timeUp) {
-        exitType_ = ExitType::TimeExpired;
-      } else if (depth == 0) {
-        exitType_ = ExitType::Exhausted;
-      } else if (!computeAll) {
-        exitType_ = monitor.IsUseBestRequested() ? ExitType::StoppedUseBest : ExitType::Cancelled;
-      } else {
-        exitType_ = monitor.IsContinueRequested()  ? ExitType::StoppedUseBest
-                    : monitor.IsUseBestRequested() ? ExitType::StoppedEnd
-                                                   : ExitType::Cancelled;
-      }
-      break;
-    }
-    if (timeUp) {
-      exitType_ = ExitType::TimeExpired;
-      break;
-    }
-    if (depth == 0) {
-      exitType_ = ExitType::Exhausted;
-      break;
-    }
-    ++steps;
-    if (--countdown == 0) {
-      countdown = clockInterval_;
-      now = clock_();
-      timeUp = useTimeLimit_ && (now - start) > timeLimit_;
-      updatesDue = static_cast<int64_t>(std::floor((now - start) * 20.0));
-    }
-    if (updates < updatesDue) {
-      SearchProgress progress;
-      Mode::Fill(progress, best, upper);
-      progress.elapsedSeconds = now - start;
-      progress.steps = steps;
-      monitor.ShowProgress(progress);
-      ++updates;
-    }
-    const size_t s = depth - 1;
-    const size_t i = stackPos[s];
-    Total t = stackTotal[s];
-    stopRequested = monitor.IsStopRequested();
-    if (i >= n) {
-      --depth;
-      continue;
-    }
-    const bool included = Mode::Places(w[i]);
-    if (included) {
-      t = t + w[i];
-      flags[i] = 1;
-    }
-    if (best < t && !(t > upper)) {
-      best = t;
-      bestFlags = flags;
-    }
-    if (t < lower) {
-      if (!stackExpanded[s]) {
-        stackExpanded[s] = 1;
-        stackPos[depth] = i + 1;
-        stackTotal[depth] = t;
-        stackExpanded[depth] = 0;
-        ++depth;
-        continue;
-      }
-    } else if (!(t > upper)) {
-      bestFlags = flags;
-      exitType_ = ExitType::InWindow;
-      break;
-    }
-    // Leave V[i] out: the state is replaced by the branch without it.
-    if (included) {
-      t = t - w[i];
-      flags[i] = 0;
-    }
-    stackPos[s] = i + 1;
-    stackTotal[s] = t;
-    stackExpanded[s] = 0;
-  }
-
-  if (exitType_ == ExitType::Cancelled) return nullptr;
-  if (required != nullptr && Mode::Places(requiredTotal)) place(*required);
-  for (size_t k = 0; k < n; ++k) {
-    if (bestFlags[k]) place(*groups[k]);
-  }
-  result->SetIterationNum(steps);
-  result->SetTimeElapsed(now - start);
-  return result;
+  return w;
 }
 
 }  // namespace ostrel

@@ -18,6 +18,13 @@ namespace ostrel {
 
 enum class ExclusionReason : int { ModifiedBefore = 1, ArchiveFlagNotSet = 2 };
 
+// The target window of a search: a total from lower to upper ends it.
+template <typename Total>
+struct SearchWindow {
+  Total lower;
+  Total upper;
+};
+
 struct Exclusion {
   Candidate* candidate;
   ExclusionReason reason;
@@ -66,6 +73,10 @@ class CombinationSearch {
  private:
   template <typename Mode>
   std::unique_ptr<ResultSet> Search(int resultSetIndex, bool computeAll, SearchMonitor& monitor);
+  template <typename Mode>
+  SearchWindow<typename Mode::Total> TargetWindow() const;
+  template <typename Mode>
+  std::vector<typename Mode::Total> Order(std::vector<CandidateGroup*>& groups);
   void SortLargestFirst(std::vector<CandidateGroup*>& groups, std::vector<int64_t>& totals,
                         size_t lo, size_t hi);
   std::vector<size_t> RandomOrder(size_t n);
