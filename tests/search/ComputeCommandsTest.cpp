@@ -200,7 +200,7 @@ TEST_F(ComputeAll, RunsUntilEverythingIsPlaced) {
   EXPECT_EQ(stats.size(), 3u);
   EXPECT_EQ(stats[2].exitType, 3);
   EXPECT_EQ(ui.monitor.summaries,
-            (std::vector<std::string>{"0 0 0", "1 80 0", "2 80 0", "3 66.6666667 0"}));
+            (std::vector<std::string>{"0 0", "1 80", "2 80", "3 66.6666667"}));
   EXPECT_EQ(ui.events.back(), "redraw");
   EXPECT_EQ(ui.events[ui.events.size() - 2], "show 0");
 }
@@ -237,6 +237,16 @@ TEST_F(ComputeAll, NothingFittingEndsTheLoopAndKeepsEarlierSets) {
   commands.ComputeAll();
   EXPECT_EQ(ui.rows.size(), 1u);
   EXPECT_EQ(resultSets.Count(), 3) << "the last run is all-fit; huge stays out";
+}
+
+TEST_F(Commands, ComputeAllWithNothingThatFits) {
+  AddSized("huge", 5000);
+  commands.ComputeAll();
+  EXPECT_EQ(ui.events,
+            (std::vector<std::string>{"measure 1", "exclusions 1", "clear view", "multi",
+                                      "box No Valid Candidates Remaining", "show -1", "redraw"}));
+  EXPECT_EQ(resultSets.Count(), 0);
+  EXPECT_EQ(commands.GetLastExitType(), ExitType::NothingFits);
 }
 
 TEST(Outcome, TextsOfASingleRun) {

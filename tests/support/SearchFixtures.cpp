@@ -1,6 +1,7 @@
 #include "support/SearchFixtures.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <stdexcept>
@@ -56,9 +57,10 @@ bool ScriptedMonitor::IsStopRequested() {
   return stop_;
 }
 
+// The mean time is left out: it depends on the machine.
 void ScriptedMonitor::UpdateSummary(int count, double meanPercent, double meanSeconds) {
-  summaries.push_back(std::to_string(count) + " " + FormatTrimmedDecimal(meanPercent, 6, true) +
-                      " " + FormatTrimmedDecimal(meanSeconds, 3, true));
+  EXPECT_GE(meanSeconds, 0.0);
+  summaries.push_back(std::to_string(count) + " " + FormatTrimmedDecimal(meanPercent, 6, true));
   // Each kept result set starts the next computation, which counts its
   // own steps.
   if (count > 0) ++run_;
