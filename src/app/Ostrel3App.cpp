@@ -4,6 +4,7 @@
 
 #include "app/StatsUploader.h"
 #include "app/UsageStats.h"
+#include "candidates/ProgressChannel.h"
 
 namespace ostrel {
 
@@ -59,6 +60,35 @@ Ostrel3App::Ostrel3App(const std::string& configPath)
 Ostrel3App::~Ostrel3App() {
   config_->StoreCurrentCandidates(candidates_.Detach());
   config_.reset();
+}
+
+void Ostrel3App::RemoveResultSetAt(int k, bool removeCandidates, bool deleteFiles,
+                                   MessageBoxes* messages) {
+  if (k < 0 || k >= resultSets_.Count()) return;
+  std::vector<size_t> positions;
+  std::vector<Candidate*> all = candidates_.GetCandidates();
+  for (size_t i = 0; i < all.size(); ++i) {
+    if (all[i]->GetResultSet() == k) {
+      all[i]->SetUsed(false);
+      positions.push_back(i);
+    } else if (all[i]->GetResultSet() > k) {
+      all[i]->SetResultSet(all[i]->GetResultSet() - 1);
+    }
+  }
+  resultSets_.RemoveAt(k);
+  if (removeCandidates) RemoveCandidatesAt(positions, deleteFiles, messages);
+}
+
+void Ostrel3App::RemoveCandidatesAt(const std::vector<size_t>& positions, bool deleteFiles,
+                                    MessageBoxes* messages) {
+  for (auto& c : candidates_.RemoveUnusedAt(positions)) {
+    if (!deleteFiles || !c->Exists()) continue;
+    if (c->IsFile()) ProgressChannel::Delete().Step();
+    if (!c->GetItem()->Delete() && messages != nullptr) {
+      messages->Show("Error Deleting Item", "Error Deleting " + c->GetFullPath(),
+                     MessageIcon::None, MessageButtons::Ok, Answer::Ok);
+    }
+  }
 }
 
 const std::array<Ostrel3App::Colour, 27>& Ostrel3App::GroupColours() {

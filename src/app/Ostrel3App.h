@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/MessageBoxes.h"
 #include "candidates/CandidateList.h"
 #include "config/AppConfig.h"
 #include "search/ResultSetList.h"
@@ -27,6 +28,17 @@ class Ostrel3App {
   AppConfig& Config() { return *config_; }
   CandidateList& Candidates() { return candidates_; }
   ResultSetList& ResultSets() { return resultSets_; }
+
+  // Removes result set k (an index outside the list does nothing): its
+  // candidates become unused and the later sets' candidates move down one
+  // index; with removeCandidates they leave the list too.
+  void RemoveResultSetAt(int k, bool removeCandidates, bool deleteFiles,
+                         MessageBoxes* messages = nullptr);
+  // Removes the candidates at those positions that no result set uses;
+  // with deleteFiles their files and folders are deleted from disk, and a
+  // failure is told through messages while the removal goes on.
+  void RemoveCandidatesAt(const std::vector<size_t>& positions, bool deleteFiles,
+                          MessageBoxes* messages = nullptr);
 
   // 24-bit colours, red in the low byte, green in the middle, blue high.
   using Colour = uint32_t;

@@ -90,6 +90,23 @@ CandidateVector CandidateList::Detach() {
   return detached;
 }
 
+CandidateVector CandidateList::RemoveUnusedAt(const std::vector<size_t>& positions) {
+  std::vector<bool> selected = Selection(positions);
+  CandidateVector removed;
+  std::vector<Candidate*> kept;
+  kept.reserve(items_.size());
+  for (size_t i = 0; i < items_.size(); ++i) {
+    if (selected[i] && !items_[i]->IsUsed()) {
+      removed.emplace_back(items_[i]);
+    } else {
+      kept.push_back(items_[i]);
+    }
+  }
+  items_.swap(kept);
+  RebuildIndex();
+  return removed;
+}
+
 std::vector<bool> CandidateList::Selection(const std::vector<size_t>& positions) const {
   std::vector<bool> selected(items_.size(), false);
   for (size_t p : positions) {

@@ -38,6 +38,9 @@ class CandidateList : public CandidateItemList<Candidate> {
   void AddExisting(CandidateVector candidates);
   // Empties the list and hands the candidates over, in list order.
   CandidateVector Detach();
+  // Takes the candidates at the given positions that are not used out of
+  // the list, keeping the order of the rest; hands them over in list order.
+  CandidateVector RemoveUnusedAt(const std::vector<size_t>& positions);
   // A listed candidate with that full path, or null.
   Candidate* FindByPath(std::string_view fullPath) const;
 

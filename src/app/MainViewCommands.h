@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/MainViewUi.h"
+#include "app/Ostrel3App.h"
+
+namespace ostrel {
+
+// The main view's commands on result sets and candidates: Remove (the
+// selected result set), Clear All (result sets) and Clear Candidates.
+class MainViewCommands {
+ public:
+  MainViewCommands(Ostrel3App& app, MainViewUi& ui) : app_(app), ui_(ui) {}
+
+  void RemoveResultSet();
+  void ClearAllResultSets();
+  void ClearCandidates();
+
+ private:
+  // Every result set, last first; the candidates go too with withCandidates.
+  void RemoveAllResultSets(bool withCandidates);
+  void RemoveAllUnusedCandidates();
+
+  Ostrel3App& app_;
+  MainViewUi& ui_;
+};
+
+}  // namespace ostrel
