@@ -1,0 +1,63 @@
+#include "candidates/ui/CDialogSizeProgress.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace ostrel {
+
+CDialogSizeProgress::CDialogSizeProgress(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      bar_(new QProgressBar(this)),
+      kind_(new QLabel(this)),
+      path_(new QLabel(this)) {
+  setWindowTitle("Updating Candidate Sizes...");
+  setModal(false);
+  path_->setMinimumWidth(360);
+  path_->setTextFormat(Qt::PlainText);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(bar_);
+  layout->addWidget(kind_);
+  layout->addWidget(path_);
+}
+
+void CDialogSizeProgress::Open(int centreX, int centreY, int count) {
+  bar_->setRange(0, count);
+  bar_->setValue(0);
+  lastKind_ = 100;
+  kind_->clear();
+  path_->clear();
+  adjustSize();
+  move(centreX - width() / 2, centreY - height() / 2);
+  show();
+}
+
+void CDialogSizeProgress::Report(const std::string& path, MeasureKind kind) {
+  int k = static_cast<int>(kind);
+  if (k != lastKind_) {
+    lastKind_ = k;
+    kind_->setText(kind == MeasureKind::Size          ? "Calculating size of..."
+                   : kind == MeasureKind::AudioLength ? "Calculating audio length of..."
+                                                      : "");
+  }
+  path_->setText(QFile::decodeName(QByteArray::fromStdString(path)));
+  QCoreApplication::processEvents();
+}
+
+void CDialogSizeProgress::Step() {
+  if (bar_->value() < bar_->maximum()) bar_->setValue(bar_->value() + 1);
+}
+
+void CDialogSizeProgress::Close() { hide(); }
+
+QString CDialogSizeProgress::KindText() const { return kind_->text(); }
+
+QString CDialogSizeProgress::PathText() const { return path_->text(); }
+
+int CDialogSizeProgress::Position() const { return bar_->value(); }
+
+int CDialogSizeProgress::Maximum() const { return bar_->maximum(); }
+
+}  // namespace ostrel
