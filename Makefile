@@ -13,16 +13,17 @@ build: configure
 	@cmake --build $(BUILD)
 
 run: build
-	$(BUILD)/src/ostrel-cli --help
+	$(BUILD)/src/ostrel
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j 2
 
 bench: configure
-	@cmake --build $(BUILD) --target bench_scan bench_mp3 bench_search
+	@cmake --build $(BUILD) --target bench_scan bench_mp3 bench_search bench_startup
 	$(BUILD)/bench/bench_scan
 	$(BUILD)/bench/bench_mp3
 	$(BUILD)/bench/bench_search
+	$(BUILD)/bench/bench_startup
 
 # Fuzzes the configuration reader for FUZZ_SECONDS (600 by default) on a
 # working copy of the seed corpus.

@@ -32,11 +32,11 @@ class CDialogSizeProgressTest : public QObject {
     QCOMPARE(window.pos() + QPoint(window.width() / 2, window.height() / 2), QPoint(400, 300));
 
     tree.GetSize();
+    channel.Step();
     QCOMPARE(window.KindText(), QString("Calculating size of..."));
     QCOMPARE(window.PathText(), QString::fromStdString(file));
     tree.GetAudioLength();
     QCOMPARE(window.KindText(), QString("Calculating audio length of..."));
-    channel.Step();
     channel.Step();
     channel.Step();
     QCOMPARE(window.Position(), 2);

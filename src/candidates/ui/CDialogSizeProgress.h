@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include "candidates/ProgressDisplay.h"
 
@@ -33,6 +34,11 @@ class CDialogSizeProgress : public QDialog, public ProgressDisplay {
   QProgressBar* bar_;
   QLabel* kind_;
   QLabel* path_;
+  void ShowLatest();
+
+  std::string latest_;
+  QElapsedTimer shown_;
+  QElapsedTimer pumped_;
   int lastKind_ = 100;  // a kind never reported, so the first report sets the text
 };
 

@@ -1,0 +1,104 @@
+#include "mainwindow/CListCtrlCandidates.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "candidates/ProgressChannel.h"
+
+namespace ostrel {
+
+CListCtrlCandidates::CListCtrlCandidates(Ostrel3App& app, MessageBoxes& messages, QWidget* parent)
+    : ItemListView(app, messages, true, parent) {}
+
+CListCtrlCandidates::~CListCtrlCandidates() { SaveColumnWidths(); }
+
+void CListCtrlCandidates::Refill() {
+  std::vector<Candidate*> candidates = app_.Candidates().GetCandidates();
+  QWidget* main = window();
+  QPoint centre = main->frameGeometry().center();
+  ProgressChannel::Size().Open(centre.x(), centre.y(), static_cast<int>(candidates.size()));
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  main->setEnabled(false);
+  model_->SetCandidates(candidates, app_.Config().GetCurrentProfile(), IsShown(40), IsShown(50));
+  main->setEnabled(true);
+  ProgressChannel::Size().Close();
+  QApplication::restoreOverrideCursor();
+  emit Refilled();
+}
+
+std::vector<size_t> CListCtrlCandidates::GetSelectedPositions() const {
+  std::vector<size_t> positions;
+  for (const QModelIndex& index : selectionModel()->selectedRows()) {
+    positions.push_back(static_cast<size_t>(index.row()));
+  }
+  std::sort(positions.begin(), positions.end());
+  return positions;
+}
+
+// The Used column sorts by result-set index (key 90).
+void CListCtrlCandidates::SortBy(ColumnId id) {
+  app_.Candidates().SetSortKey(id == 80 ? 90 : id, true);
+  Refill();
+}
+
+QString CListCtrlCandidates::AudioWarning() const {
+  return "In order to accurately calculate optimal\ncombinations, Ostrel uses the most precise\n"
+         "method possible to calculate audio lengths\nfor MP3 files. Enabling this setting may\n"
+         "cause the display to take a few seconds to\nrefresh if you have a large number of MP3\n"
+         "files in your candidate list.\n\nDo you wish to continue?";
+}
+
+void CListCtrlCandidates::RemoveSelected() {
+  app_.RemoveCandidatesAt(GetSelectedPositions(), false);
+  Refill();
+}
+
+void CListCtrlCandidates::contextMenuEvent(QContextMenuEvent* event) {
+  std::vector<size_t> selected = GetSelectedPositions();
+  if (selected.empty()) return;
+  bool allRequired = true;
+  bool anyFolder = false;
+  for (size_t p : selected) {
+    Candidate* c = app_.Candidates().GetAt(p);
+    if (c->IsUsed()) {
+      messages_.Show("Candidate(s) In Use",
+                     "One or more candidates you selected are already in use in a result "
+                     "set.\nPlease remove the candidates from your selection, or remove the "
+                     "result\nsets which contain them.\n",
+                     MessageIcon::None, MessageButtons::Ok, Answer::Ok);
+      setFocus();
+      return;
+    }
+    allRequired = allRequired && c->IsRequired();
+    anyFolder = anyFolder || c->IsFolder();
+  }
+  QMenu menu(this);
+  menu.addAction("Add to &Group...");
+  menu.addAction("Add to &Next Available Group");
+  menu.addAction("&Remove from Group(s)");
+  QAction* require = menu.addAction("R&equire in Next Calculation");
+  require->setCheckable(true);
+  require->setChecked(allRequired);
+  menu.addAction("Expand to Fit &Media Size")->setEnabled(anyFolder);
+  menu.addAction("Expand &All")->setEnabled(anyFolder);
+  connect(menu.addAction("Rem&ove"), &QAction::triggered, this,
+          &CListCtrlCandidates::RemoveSelected);
+  menu.exec(event->globalPos());
+}
+
+void CListCtrlCandidates::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_A && (event->modifiers() & Qt::ControlModifier)) {
+    selectAll();
+    return;
+  }
+  if (event->key() == Qt::Key_Delete && !GetSelectedPositions().empty()) {
+    RemoveSelected();
+    return;
+  }
+  ItemListView::keyPressEvent(event);
+}
+
+}  // namespace ostrel

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+#include <map>
+#include <memory>
+
+#include "app/MainViewCommands.h"
+#include "app/MainViewUi.h"
+#include "app/Ostrel3App.h"
+#include "app/ui/QtMessageBoxes.h"
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace ostrel {
+
+class CDialogSizeProgress;
+class CListCtrlCandidates;
+class CListCtrlResultSet;
+
+// The main view: five panels (calculation options, candidates, compute,
+// results, actions) with the candidate list and the result-set list. It
+// shows the model and forwards commands; every display is rebuilt from the
+// candidate list, the result sets and the current profile.
+class ChildView : public QWidget, public MainViewUi {
+  Q_OBJECT
+
+ public:
+  ChildView(Ostrel3App& app, QWidget* parent);
+  ~ChildView() override;
+
+  // MainViewUi
+  MessageBoxes& Messages() override { return messages_; }
+  int AskClearCandidates() override;
+  int GetSelectorPosition() override;
+  std::vector<int> GetSelectedResultSets() override;
+  void RefreshCandidateView() override;
+  void RefreshResultSetViews() override;
+  void SelectResultSet(int index) override;
+  void SetSelectedResultSets(const std::vector<int>& positions) override;
+  void SetWaitCursor(bool wait) override;
+
+  void UpdateCandidateButtons();
+  void UpdateCalcPanel();
+  void UpdateCandidatePanel();
+  void UpdateActionPanel();
+  void ReloadAll();
+  void SaveColumnWidths();
+
+  CListCtrlCandidates& CandidateListView() { return *candidates_; }
+  CListCtrlResultSet& ResultSetView() { return *resultSet_; }
+  // The value text of a panel row, by its label ("Media Size:").
+  QString ValueText(const QString& label) const;
+  QString SummaryText() const;
+  QPushButton* Button(const QString& text) const;
+  QComboBox& Selector() { return *selector_; }
+  QListWidget& SelectionList() { return *selection_; }
+
+ private:
+  QWidget* BuildCalcPanel();
+  QWidget* BuildCandidatePanel();
+  QWidget* BuildComputePanel();
+  QWidget* BuildResultsPanel();
+  QWidget* BuildActionsPanel();
+  QLabel* AddRow(QGridLayout* grid, int row, const QString& label);
+  QPushButton* AddButton(const QString& text, QWidget* parent);
+  void ShowSelectedResultSet();
+
+  Ostrel3App& app_;
+  QtMessageBoxes messages_;
+  MainViewCommands commands_;
+  std::map<QString, QLabel*> values_;
+  std::vector<QPushButton*> buttons_;
+  CListCtrlCandidates* candidates_ = nullptr;
+  CListCtrlResultSet* resultSet_ = nullptr;
+  QComboBox* selector_ = nullptr;
+  QLabel* summary_ = nullptr;
+  QListWidget* selection_ = nullptr;
+  std::unique_ptr<CDialogSizeProgress> sizeProgress_;
+};
+
+}  // namespace ostrel

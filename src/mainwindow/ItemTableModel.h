@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QIcon>
+#include <vector>
+
+#include "candidates/Candidate.h"
+#include "config/AppConfig.h"
+
+namespace ostrel {
+
+class ResultSet;
+
+// The rows of a candidate list or result-set view: a snapshot of the items
+// taken at the last refill, measured then, formatted when drawn. Column c
+// shows column id (c + 1) * 10.
+class ItemTableModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  struct Row {
+    QString name;
+    QString path;
+    QString relativePath;
+    qint64 size = 0;
+    double audioLength = 0.0;
+    int group = 0;
+    bool required = false;
+    int resultSet = -1;  // -1 when not used
+    bool file = false;
+    QColor text = Qt::black;
+  };
+
+  // Columns 10 to 80 for candidates, 10 to 60 for a result set.
+  explicit ItemTableModel(int columnCount, QObject* parent = nullptr);
+
+  // measureSize / measureLength: whether those columns are shown; the
+  // colours decide what else is measured.
+  void SetCandidates(const std::vector<Candidate*>& candidates, const ConfigProfile& profile,
+                     bool measureSize, bool measureLength);
+  void SetResultSet(const ResultSet* resultSet, bool measureSize, bool measureLength);
+  const Row& RowAt(int row) const { return rows_[static_cast<size_t>(row)]; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  static QString Title(ColumnId id);
+  static int DefaultWidth(ColumnId id);
+
+ private:
+  QString Text(const Row& row, ColumnId id) const;
+
+  int columns_;
+  std::vector<Row> rows_;
+  QIcon fileIcon_;
+  QIcon folderIcon_;
+};
+
+}  // namespace ostrel
