@@ -20,9 +20,9 @@ QString Decode(const std::string& bytes) {
 template <typename Item>
 ItemTableModel::Row RowOf(Item& item, bool measureSize, bool measureLength) {
   ItemTableModel::Row row;
-  row.name = Decode(item.GetName());
-  row.path = Decode(item.GetPath());
-  row.relativePath = Decode(item.GetRelativePath());
+  row.name = item.GetName();
+  row.path = item.GetPath();
+  row.relativePath = item.GetRelativePath();
   if (measureSize) row.size = static_cast<qint64>(item.GetSize());
   if (measureLength) row.audioLength = item.GetAudioLength();
   row.group = item.GetGroup();
@@ -132,11 +132,11 @@ int ItemTableModel::DefaultWidth(ColumnId id) {
 QString ItemTableModel::Text(const Row& row, ColumnId id) const {
   switch (id) {
     case 10:
-      return row.name;
+      return Decode(row.name);
     case 20:
-      return row.path;
+      return Decode(row.path);
     case 30:
-      return row.relativePath;
+      return Decode(row.relativePath);
     case 40:
       return QString::fromStdString(FormatGroupedInteger(row.size));
     case 50:

@@ -20,9 +20,9 @@ class ItemTableModel : public QAbstractTableModel {
 
  public:
   struct Row {
-    QString name;
-    QString path;
-    QString relativePath;
+    std::string name;  // byte strings; turned into text only when drawn
+    std::string path;
+    std::string relativePath;
     qint64 size = 0;
     double audioLength = 0.0;
     int group = 0;

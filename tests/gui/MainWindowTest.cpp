@@ -2,6 +2,7 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
@@ -149,6 +150,28 @@ class MainWindowTest : public QObject {
     QVERIFY(list.isColumnHidden(3));
     QVERIFY(!list.isColumnHidden(1));
     QCOMPARE(app.Config().GetCandidateColumnWidth(40), -20);
+  }
+
+  void AudioLengthColumnAsksFirst() {
+    Ostrel3App app(path());
+    CMainFrame frame(app);
+    frame.ShowAtPlacement();
+    CListCtrlCandidates& list = frame.View().CandidateListView();
+    for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+      QTimer::singleShot(0, [answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        QCOMPARE(box->windowTitle(), QString("Warning"));
+        QVERIFY(box->text().startsWith("In order to accurately calculate optimal\ncombinations"));
+        box->button(answer)->click();
+      });
+      list.ToggleColumn(50);
+      QCOMPARE(list.isColumnHidden(4), answer == QMessageBox::No);
+    }
+    QCOMPARE(Column(list, 4),
+             QStringList({"0:00:00.00", "0:00:00.00", "0:00:00.00", "0:00:00.00", "0:00:00.00"}));
+    list.ToggleColumn(50);
+    QVERIFY2(list.isColumnHidden(4), "hiding does not ask");
   }
 
   void PlacementKeepsTheMinimumAndTheScreen() {

@@ -20,6 +20,7 @@ CMainFrame::CMainFrame(Ostrel3App& app) : app_(app) {
   setAcceptDrops(true);
   view_ = new ChildView(app_, this);
   setCentralWidget(view_);
+  setFocusProxy(view_);
   BuildMenus();
 }
 

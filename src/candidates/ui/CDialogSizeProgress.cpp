@@ -26,6 +26,7 @@ CDialogSizeProgress::CDialogSizeProgress(QWidget* parent)
 void CDialogSizeProgress::Open(int centreX, int centreY, int count) {
   bar_->setRange(0, count);
   bar_->setValue(0);
+  steps_ = 0;
   lastKind_ = 100;
   kind_->clear();
   path_->clear();
@@ -45,9 +46,9 @@ void CDialogSizeProgress::Report(const std::string& path, MeasureKind kind) {
                                                       : "");
   }
   // A repaint and an event round per file would dominate measuring a large
-  // list: the path shown follows at most 50 times a second (and at every
-  // step), waiting events run at most every 10 ms, which keeps the
-  // windows responsive.
+  // list: the path and the bar shown follow at most 50 times a second,
+  // waiting events run at most every 10 ms, which keeps the windows
+  // responsive.
   latest_ = path;
   if (!shown_.isValid() || shown_.elapsed() >= 20) ShowLatest();
   if (!pumped_.isValid() || pumped_.elapsed() >= 10) {
@@ -58,12 +59,13 @@ void CDialogSizeProgress::Report(const std::string& path, MeasureKind kind) {
 
 void CDialogSizeProgress::ShowLatest() {
   path_->setText(QFile::decodeName(QByteArray::fromStdString(latest_)));
+  bar_->setValue(steps_);
   shown_.start();
 }
 
 void CDialogSizeProgress::Step() {
-  if (bar_->value() < bar_->maximum()) bar_->setValue(bar_->value() + 1);
-  ShowLatest();
+  if (steps_ < bar_->maximum()) ++steps_;
+  if (shown_.elapsed() >= 20 || steps_ == bar_->maximum()) ShowLatest();
 }
 
 void CDialogSizeProgress::Close() { hide(); }
@@ -72,7 +74,7 @@ QString CDialogSizeProgress::KindText() const { return kind_->text(); }
 
 QString CDialogSizeProgress::PathText() const { return path_->text(); }
 
-int CDialogSizeProgress::Position() const { return bar_->value(); }
+int CDialogSizeProgress::Position() const { return steps_; }
 
 int CDialogSizeProgress::Maximum() const { return bar_->maximum(); }
 

@@ -39,6 +39,7 @@ class CDialogSizeProgress : public QDialog, public ProgressDisplay {
   std::string latest_;
   QElapsedTimer shown_;
   QElapsedTimer pumped_;
+  int steps_ = 0;
   int lastKind_ = 100;  // a kind never reported, so the first report sets the text
 };
 
