@@ -8,6 +8,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <ctime>
@@ -18,6 +20,10 @@
 #include "mainwindow/CDialogClearCandidates.h"
 #include "mainwindow/CListCtrlCandidates.h"
 #include "mainwindow/CListCtrlResultSet.h"
+#include "search/ComputeCommands.h"
+#include "search/ui/CDialogCalcProgressMulti.h"
+#include "search/ui/CDialogCalcProgressSingle.h"
+#include "search/ui/CDialogExcludeCandidates.h"
 
 namespace ostrel {
 
@@ -159,6 +165,9 @@ QWidget* ChildView::BuildComputePanel() {
     layout->addWidget(button);
   }
   layout->addStretch();
+  connect(Button("Compute One"), &QPushButton::clicked, this, &ChildView::ComputeOne);
+  connect(Button("Compute Next"), &QPushButton::clicked, this, &ChildView::ComputeNext);
+  connect(Button("Compute All"), &QPushButton::clicked, this, &ChildView::ComputeAll);
   return box;
 }
 
@@ -344,6 +353,95 @@ void ChildView::UpdateActionPanel() {
   if (a.GetDeleteAfterBurn()) remove += "/Delete After Burn";
   values_["Remove:"]->setText(remove);
 }
+
+QPoint ChildView::MainCentre() const { return window()->frameGeometry().center(); }
+
+// The main window is out of reach while a long operation runs; its own
+// progress windows stay usable.
+void ChildView::SetMainEnabled(bool enabled) {
+  setEnabled(enabled);
+  if (auto* frame = qobject_cast<QMainWindow*>(window())) frame->menuBar()->setEnabled(enabled);
+}
+
+bool ChildView::ConfirmExclusions(const std::vector<ExclusionRow>& rows) {
+  CDialogExcludeCandidates dialog(rows, this);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void ChildView::BeginMeasuring(int count) {
+  QPoint centre = MainCentre();
+  ProgressChannel::Size().Open(centre.x(), centre.y(), count);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  SetMainEnabled(false);
+}
+
+void ChildView::EndMeasuring() {
+  ProgressChannel::Size().Close();
+  SetMainEnabled(true);
+  QApplication::restoreOverrideCursor();
+}
+
+SearchMonitor& ChildView::OpenSingleProgress() {
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  single_ = std::make_unique<CDialogCalcProgressSingle>(window());
+  single_->ShowCentredOn(MainCentre());
+  SetMainEnabled(false);
+  return *single_;
+}
+
+void ChildView::CloseSingleProgress() {
+  SetMainEnabled(true);
+  single_.reset();
+  QApplication::restoreOverrideCursor();
+}
+
+MultiSearchMonitor& ChildView::OpenMultiProgress() {
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  multi_ = std::make_unique<CDialogCalcProgressMulti>(window());
+  multi_->ShowCentredOn(MainCentre());
+  SetMainEnabled(false);
+  return *multi_;
+}
+
+void ChildView::CloseMultiProgress() {
+  SetMainEnabled(true);
+  multi_.reset();
+  QApplication::restoreOverrideCursor();
+}
+
+QWidget* ChildView::ProgressWindow() const {
+  if (single_) return single_.get();
+  return multi_.get();
+}
+
+void ChildView::ShowResultSets(int selectPosition) {
+  RefreshResultSetViews();
+  if (selectPosition >= 0) SelectResultSet(selectPosition);
+}
+
+void ChildView::ClearResultSetView() { RefreshResultSetViews(); }
+
+void ChildView::RedrawCandidates() { candidates_->Refill(); }
+
+template <typename Command>
+void ChildView::Compute(Command command) {
+  ConfigProfile& profile = app_.Config().GetCurrentProfile();
+  ComputeContext context{app_.Candidates(),
+                         app_.ResultSets(),
+                         profile.Calc(),
+                         profile.Options(),
+                         app_.Config().GetExecutionCount(),
+                         app_.Config().RSStatsRecords(),
+                         std::nullopt};
+  ComputeCommands commands(context, *this);
+  (commands.*command)();
+}
+
+void ChildView::ComputeOne() { Compute(&ComputeCommands::ComputeOne); }
+
+void ChildView::ComputeNext() { Compute(&ComputeCommands::ComputeNext); }
+
+void ChildView::ComputeAll() { Compute(&ComputeCommands::ComputeAll); }
 
 void ChildView::ReloadAll() {
   UpdateCalcPanel();

@@ -8,6 +8,7 @@
 #include "app/MainViewUi.h"
 #include "app/Ostrel3App.h"
 #include "app/ui/QtMessageBoxes.h"
+#include "search/ComputeUi.h"
 
 class QComboBox;
 class QGridLayout;
@@ -17,6 +18,8 @@ class QPushButton;
 
 namespace ostrel {
 
+class CDialogCalcProgressMulti;
+class CDialogCalcProgressSingle;
 class CDialogSizeProgress;
 class CListCtrlCandidates;
 class CListCtrlResultSet;
@@ -25,7 +28,7 @@ class CListCtrlResultSet;
 // results, actions) with the candidate list and the result-set list. It
 // shows the model and forwards commands; every display is rebuilt from the
 // candidate list, the result sets and the current profile.
-class ChildView : public QWidget, public MainViewUi {
+class ChildView : public QWidget, public MainViewUi, public ComputeUi {
   Q_OBJECT
 
  public:
@@ -42,6 +45,24 @@ class ChildView : public QWidget, public MainViewUi {
   void SelectResultSet(int index) override;
   void SetSelectedResultSets(const std::vector<int>& positions) override;
   void SetWaitCursor(bool wait) override;
+
+  // ComputeUi
+  bool ConfirmExclusions(const std::vector<ExclusionRow>& rows) override;
+  void BeginMeasuring(int count) override;
+  void EndMeasuring() override;
+  SearchMonitor& OpenSingleProgress() override;
+  void CloseSingleProgress() override;
+  MultiSearchMonitor& OpenMultiProgress() override;
+  void CloseMultiProgress() override;
+  void ShowResultSets(int selectPosition) override;
+  void ClearResultSetView() override;
+  void RedrawCandidates() override;
+
+  void ComputeOne();
+  void ComputeNext();
+  void ComputeAll();
+  // The progress window of the running search, if any.
+  QWidget* ProgressWindow() const;
 
   void UpdateCandidateButtons();
   void UpdateCalcPanel();
@@ -68,6 +89,10 @@ class ChildView : public QWidget, public MainViewUi {
   QLabel* AddRow(QGridLayout* grid, int row, const QString& label);
   QPushButton* AddButton(const QString& text, QWidget* parent);
   void ShowSelectedResultSet();
+  void SetMainEnabled(bool enabled);
+  QPoint MainCentre() const;
+  template <typename Command>
+  void Compute(Command command);
 
   Ostrel3App& app_;
   QtMessageBoxes messages_;
@@ -80,6 +105,8 @@ class ChildView : public QWidget, public MainViewUi {
   QLabel* summary_ = nullptr;
   QListWidget* selection_ = nullptr;
   std::unique_ptr<CDialogSizeProgress> sizeProgress_;
+  std::unique_ptr<CDialogCalcProgressSingle> single_;
+  std::unique_ptr<CDialogCalcProgressMulti> multi_;
 };
 
 }  // namespace ostrel

@@ -51,9 +51,9 @@ void CMainFrame::BuildMenus() {
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   QMenu* compute = menuBar()->addMenu("&Compute");
-  compute->addAction("Compute &One");
-  compute->addAction("Compute &Next");
-  compute->addAction("Compute &All");
+  connect(compute->addAction("Compute &One"), &QAction::triggered, view_, &ChildView::ComputeOne);
+  connect(compute->addAction("Compute &Next"), &QAction::triggered, view_, &ChildView::ComputeNext);
+  connect(compute->addAction("Compute &All"), &QAction::triggered, view_, &ChildView::ComputeAll);
 
   QMenu* help = menuBar()->addMenu("&Help");
   QAction* manual = help->addAction("Ostrel &Help");
