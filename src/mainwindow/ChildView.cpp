@@ -21,6 +21,7 @@
 #include "mainwindow/CListCtrlCandidates.h"
 #include "mainwindow/CListCtrlResultSet.h"
 #include "search/ComputeCommands.h"
+#include "search/ui/CDialogCalcOptions.h"
 #include "search/ui/CDialogCalcProgressMulti.h"
 #include "search/ui/CDialogCalcProgressSingle.h"
 #include "search/ui/CDialogExcludeCandidates.h"
@@ -125,7 +126,9 @@ QWidget* ChildView::BuildCalcPanel() {
        {"Calculation Type:", "Media Size:", "Min Pct:", "Max Pct:", "Time Limit:"}) {
     AddRow(grid, row++, label);
   }
-  grid->addWidget(AddButton("Change...", box), row, 0, 1, 2, Qt::AlignHCenter);
+  QPushButton* change = AddButton("Change...", box);
+  grid->addWidget(change, row, 0, 1, 2, Qt::AlignHCenter);
+  connect(change, &QPushButton::clicked, this, &ChildView::CalculationOptions);
   return box;
 }
 
@@ -442,6 +445,15 @@ void ChildView::ComputeOne() { Compute(&ComputeCommands::ComputeOne); }
 void ChildView::ComputeNext() { Compute(&ComputeCommands::ComputeNext); }
 
 void ChildView::ComputeAll() { Compute(&ComputeCommands::ComputeAll); }
+
+// Whatever the outcome, the panel and the candidate colours follow the
+// settings. (Automatic expansion joins here with the candidate commands.)
+void ChildView::CalculationOptions() {
+  CDialogCalcOptions dialog(app_.Config(), messages_, this);
+  dialog.exec();
+  UpdateCalcPanel();
+  RedrawCandidates();
+}
 
 void ChildView::ReloadAll() {
   UpdateCalcPanel();

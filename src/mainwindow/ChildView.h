@@ -61,6 +61,7 @@ class ChildView : public QWidget, public MainViewUi, public ComputeUi {
   void ComputeOne();
   void ComputeNext();
   void ComputeAll();
+  void CalculationOptions();
   // The progress window of the running search, if any.
   QWidget* ProgressWindow() const;
 

@@ -12,6 +12,7 @@
 #include "mainwindow/ChildView.h"
 #include "search/ui/CDialogCalcProgressMulti.h"
 #include "search/ui/CDialogExcludeCandidates.h"
+#include "search/ui/CalcProgressDialog.h"
 #include "support/TempDir.h"
 
 namespace ostrel {
@@ -34,6 +35,7 @@ class Responder : public QObject {
   QStringList exclusionRows;
   bool acceptExclusions = true;
   QStringList presses;
+  QStringList progressSeen;  // the progress texts at each press
 
  private:
   void Poll() {
@@ -55,6 +57,9 @@ class Responder : public QObject {
     if (progress == nullptr || presses.isEmpty() || progress == pressed_) return;
     for (QPushButton* button : progress->findChildren<QPushButton*>()) {
       if (button->text() == presses.front()) {
+        auto* window = qobject_cast<CalcProgressDialog*>(progress);
+        if (window->StepsText().isEmpty()) return;  // not refreshed yet
+        progressSeen << window->BestText() + " | " + window->StepsText();
         presses.pop_front();
         pressed_ = progress;
         button->click();
@@ -129,15 +134,16 @@ class ComputeWindowTest : public QObject {
     frame.ShowAtPlacement();
     Responder responder(frame.View());
     responder.presses = {"Use Best So Far"};
-    frame.View().ComputeOne();
+    frame.View().Button("Compute One")->click();
     QCOMPARE(app.ResultSets().Count(), 1);
+    QVERIFY(responder.progressSeen[0].contains(" of 40,001 | "));
     QCOMPARE(responder.boxes.size(), 1);
     QVERIFY(
         responder.boxes[0].startsWith("Cancelled; Using Best Combination: Cancelled; Using best"));
     QVERIFY(frame.View().ProgressWindow() == nullptr);
 
     responder.presses = {"Cancel"};
-    frame.View().ComputeNext();
+    frame.View().Button("Compute Next")->click();
     QCOMPARE(app.ResultSets().Count(), 1);
     QCOMPARE(responder.boxes.size(), 1);  // a cancelled run shows nothing
   }
@@ -149,7 +155,7 @@ class ComputeWindowTest : public QObject {
     frame.ShowAtPlacement();
     Responder responder(frame.View());
     responder.presses = {"Use Best, Continue", "Use Best, Stop"};
-    frame.View().ComputeAll();
+    frame.View().Button("Compute All")->click();
     QCOMPARE(app.ResultSets().Count(), 2);
     QCOMPARE(app.Config().GetRSStats().back().exitType, 8);
     QCOMPARE(app.Config().GetRSStats().front().exitType, 7);

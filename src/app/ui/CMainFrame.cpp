@@ -40,7 +40,9 @@ void CMainFrame::BuildMenus() {
   options->addAction("&New Configuration Profile...")->setShortcut(QKeySequence("Ctrl+N"));
   options->addAction("&Select Configuration Profile");
   options->addSeparator();
-  options->addAction("&Calculation Options...")->setShortcut(QKeySequence("Ctrl+C"));
+  QAction* calc = options->addAction("&Calculation Options...");
+  calc->setShortcut(QKeySequence("Ctrl+C"));
+  connect(calc, &QAction::triggered, view_, &ChildView::CalculationOptions);
   options->addAction("C&andidate Options...")->setShortcut(QKeySequence("Ctrl+D"));
   options->addAction("Ac&tion Options...")->setShortcut(QKeySequence("Ctrl+T"));
   options->addSeparator();
