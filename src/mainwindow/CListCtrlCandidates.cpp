@@ -7,11 +7,20 @@
 #include <QMenu>
 
 #include "candidates/ProgressChannel.h"
+#include "candidates/ui/CDialogSetGroup.h"
 
 namespace ostrel {
 
 CListCtrlCandidates::CListCtrlCandidates(Ostrel3App& app, MessageBoxes& messages, QWidget* parent)
-    : ItemListView(app, messages, true, parent) {}
+    : ItemListView(app, messages, true, parent), groups_(app.Candidates(), *this) {}
+
+bool CListCtrlCandidates::AskGroupNumber(int& value) {
+  CDialogSetGroup dialog(this);
+  dialog.SetValue(value);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  value = dialog.GetValue();
+  return true;
+}
 
 CListCtrlCandidates::~CListCtrlCandidates() { SaveColumnWidths(); }
 
@@ -76,12 +85,16 @@ void CListCtrlCandidates::contextMenuEvent(QContextMenuEvent* event) {
     anyFolder = anyFolder || c->IsFolder();
   }
   QMenu menu(this);
-  menu.addAction("Add to &Group...");
-  menu.addAction("Add to &Next Available Group");
-  menu.addAction("&Remove from Group(s)");
+  connect(menu.addAction("Add to &Group..."), &QAction::triggered, this,
+          [this] { groups_.AddToGroup(); });
+  connect(menu.addAction("Add to &Next Available Group"), &QAction::triggered, this,
+          [this] { groups_.AddToNextAvailableGroup(); });
+  connect(menu.addAction("&Remove from Group(s)"), &QAction::triggered, this,
+          [this] { groups_.RemoveFromGroups(); });
   QAction* require = menu.addAction("R&equire in Next Calculation");
   require->setCheckable(true);
   require->setChecked(allRequired);
+  connect(require, &QAction::triggered, this, [this] { groups_.ToggleRequired(); });
   menu.addAction("Expand to Fit &Media Size")->setEnabled(anyFolder);
   menu.addAction("Expand &All")->setEnabled(anyFolder);
   connect(menu.addAction("Rem&ove"), &QAction::triggered, this,
@@ -94,11 +107,23 @@ void CListCtrlCandidates::keyPressEvent(QKeyEvent* event) {
     selectAll();
     return;
   }
-  if (event->key() == Qt::Key_Delete && !GetSelectedPositions().empty()) {
-    RemoveSelected();
+  if (GetSelectedPositions().empty()) {
+    ItemListView::keyPressEvent(event);
     return;
   }
-  ItemListView::keyPressEvent(event);
+  const int key = event->key();
+  if (key == Qt::Key_G && (event->modifiers() & Qt::ControlModifier)) {
+    groups_.AddToNextAvailableGroup();
+  } else if (key == Qt::Key_Delete) {
+    RemoveSelected();
+  } else if (key == Qt::Key_Space) {
+    groups_.ToggleRequired();
+  } else if (key >= Qt::Key_0 && key <= Qt::Key_9 &&
+             !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    groups_.SetGroupOfSelection(key - Qt::Key_0);
+  } else {
+    ItemListView::keyPressEvent(event);
+  }
 }
 
 }  // namespace ostrel

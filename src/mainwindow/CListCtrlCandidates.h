@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "candidates/CandidateListUi.h"
+#include "candidates/GroupCommands.h"
 #include "mainwindow/ItemListView.h"
 
 namespace ostrel {
@@ -9,7 +11,7 @@ namespace ostrel {
 // The candidate list: one row per candidate in list order, measured at
 // every refill under the size-progress window, the name coloured by
 // whether the next calculation can use the candidate and by its group.
-class CListCtrlCandidates : public ItemListView {
+class CListCtrlCandidates : public ItemListView, public CandidateListUi {
   Q_OBJECT
 
  public:
@@ -18,6 +20,13 @@ class CListCtrlCandidates : public ItemListView {
 
   void Refill() override;
   std::vector<size_t> GetSelectedPositions() const;
+
+  // CandidateListUi
+  MessageBoxes& Messages() override { return messages_; }
+  std::vector<size_t> SelectedPositions() override { return GetSelectedPositions(); }
+  void FocusList() override { setFocus(); }
+  bool AskGroupNumber(int& value) override;
+  GroupCommands& Groups() { return groups_; }
 
  signals:
   // After every refill, for the main view's candidate buttons.
@@ -31,6 +40,8 @@ class CListCtrlCandidates : public ItemListView {
 
  private:
   void RemoveSelected();
+
+  GroupCommands groups_;
 };
 
 }  // namespace ostrel

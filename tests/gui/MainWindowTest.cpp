@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -12,6 +13,7 @@
 #include "app/Ostrel3App.h"
 #include "app/ui/CMainFrame.h"
 #include "candidates/MeasurementCaches.h"
+#include "candidates/ui/CDialogSetGroup.h"
 #include "mainwindow/CListCtrlCandidates.h"
 #include "mainwindow/CListCtrlResultSet.h"
 #include "mainwindow/ChildView.h"
@@ -230,6 +232,47 @@ class MainWindowTest : public QObject {
     QCOMPARE(Column(view.CandidateListView(), 7), QStringList({"", "", "", "", "RS #1"}));
     QCOMPARE(view.CandidateListView().model()->index(4, 0).data(Qt::ForegroundRole).value<QColor>(),
              QColor(96, 96, 96));
+  }
+
+  void NumberKeysAndTheSpaceBar() {
+    Ostrel3App app(path());
+    CMainFrame frame(app);
+    frame.ShowAtPlacement();
+    CListCtrlCandidates& list = frame.View().CandidateListView();
+    auto select = [&list](std::initializer_list<int> rows) {
+      list.clearSelection();
+      for (int row : rows) {
+        list.selectionModel()->select(list.model()->index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+      }
+    };
+    select({1, 2});
+    QTest::keyClick(&list, Qt::Key_3);
+    QCOMPARE(Column(list, 5), QStringList({"3", "3", "3", "3", ""}));
+    QCOMPARE(Column(list, 6), QStringList({"", "", "", "", ""}));  // group 3 clears required
+    select({1, 4});
+    QTest::keyClick(&list, Qt::Key_Space);
+    QCOMPARE(Column(list, 6), QStringList({"", "Yes", "", "", "Yes"}));
+    QCOMPARE(Column(list, 5), QStringList({"3", "", "3", "3", ""}));
+    select({4});
+    QTest::keyClick(&list, Qt::Key_7, Qt::KeypadModifier);
+    QCOMPARE(Column(list, 5), QStringList({"3", "", "3", "3", "7"}));
+    select({0, 2, 3});
+    QTest::keyClick(&list, Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(Column(list, 5), QStringList({"1", "", "1", "1", "7"}));
+  }
+
+  void GroupDialogTakesNumbersOnly() {
+    CDialogSetGroup dialog(nullptr);
+    dialog.SetValue(-4);
+    QCOMPARE(dialog.Edit().text(), QString());
+    QTest::keyClicks(&dialog.Edit(), "1x2");
+    QCOMPARE(dialog.GetValue(), 12);
+    dialog.StepBy(-20);
+    QCOMPARE(dialog.GetValue(), 0);
+    QCOMPARE(dialog.Edit().text(), QString());
+    dialog.StepBy(1);
+    QCOMPARE(dialog.Edit().text(), QString("1"));
   }
 
   void Screenshot() {
