@@ -318,9 +318,7 @@ void ChildView::UpdateCalcPanel() {
   const CalcSettings& c = app_.Config().GetCurrentProfile().Calc();
   const bool audio = c.GetCalcType() == CalcType::Audio;
   values_["Calculation Type:"]->setText(audio ? "Audio" : "Data");
-  values_["Media Size:"]->setText(
-      audio ? Q(FormatAudioLengthSummary(c.GetAudioLength()))
-            : Q(FormatMediaSizeSummary(c.GetMediaSize(), c.GetMediaSizeType())));
+  values_["Media Size:"]->setText(Q(c.MediaSizeSummary()));
   values_["Min Pct:"]->setText(c.GetUsePcts() ? Percent(c.GetPctMin()) : "[Off]");
   values_["Max Pct:"]->setText(c.GetUsePcts() ? Percent(c.GetPctMax()) : "[Off]");
   values_["Time Limit:"]->setText(

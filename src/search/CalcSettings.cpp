@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "app/Formatting.h"
+
 namespace ostrel {
 
 namespace {
@@ -9,6 +11,11 @@ namespace {
 bool Positive(double value) { return std::isfinite(value) && value > 0.0; }
 
 }  // namespace
+
+std::string CalcSettings::MediaSizeSummary() const {
+  return calcType_ == CalcType::Audio ? FormatAudioLengthSummary(audioLength_)
+                                      : FormatMediaSizeSummary(mediaSize_, mediaSizeType_);
+}
 
 bool CalcSettings::SetCalcType(int type) {
   if (type != static_cast<int>(CalcType::Data) && type != static_cast<int>(CalcType::Audio)) {

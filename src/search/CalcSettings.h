@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "search/CalcType.h"
 
@@ -31,6 +32,10 @@ class CalcSettings {
   bool SetPctMax(double percent);
   bool SetUseTimeLimit(bool on);
   bool SetTimeLimit(double seconds);
+
+  // The media size as the main view shows it: in its unit with the byte
+  // count (Data), or hours, minutes and seconds (Audio).
+  std::string MediaSizeSummary() const;
 
   // The display units: 0, 10, 20 or 30, the power of two of bytes, KB, MB, GB.
   static bool IsValidMediaSizeType(int type) {
