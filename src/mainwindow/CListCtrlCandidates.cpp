@@ -95,8 +95,13 @@ void CListCtrlCandidates::contextMenuEvent(QContextMenuEvent* event) {
   require->setCheckable(true);
   require->setChecked(allRequired);
   connect(require, &QAction::triggered, this, [this] { groups_.ToggleRequired(); });
-  menu.addAction("Expand to Fit &Media Size")->setEnabled(anyFolder);
-  menu.addAction("Expand &All")->setEnabled(anyFolder);
+  QAction* fit = menu.addAction("Expand to Fit &Media Size");
+  fit->setEnabled(anyFolder);
+  connect(fit, &QAction::triggered, this,
+          [this, selected] { emit ExpandSelectionToFitMedia(selected); });
+  QAction* all = menu.addAction("Expand &All");
+  all->setEnabled(anyFolder);
+  connect(all, &QAction::triggered, this, [this, selected] { emit ExpandSelectionAll(selected); });
   connect(menu.addAction("Rem&ove"), &QAction::triggered, this,
           &CListCtrlCandidates::RemoveSelected);
   menu.exec(event->globalPos());

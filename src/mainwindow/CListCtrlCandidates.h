@@ -31,6 +31,9 @@ class CListCtrlCandidates : public ItemListView, public CandidateListUi {
  signals:
   // After every refill, for the main view's candidate buttons.
   void Refilled();
+  // The context menu's expansions of the selected rows.
+  void ExpandSelectionToFitMedia(const std::vector<size_t>& positions);
+  void ExpandSelectionAll(const std::vector<size_t>& positions);
 
  protected:
   void SortBy(ColumnId id) override;

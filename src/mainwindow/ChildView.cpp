@@ -15,8 +15,11 @@
 #include <ctime>
 
 #include "app/Formatting.h"
+#include "candidates/CandidateCommands.h"
 #include "candidates/ProgressChannel.h"
+#include "candidates/ui/CDialogAddCandidateProgress.h"
 #include "candidates/ui/CDialogSizeProgress.h"
+#include "candidates/ui/CFileFolderDialog.h"
 #include "mainwindow/CDialogClearCandidates.h"
 #include "mainwindow/CListCtrlCandidates.h"
 #include "mainwindow/CListCtrlResultSet.h"
@@ -86,7 +89,19 @@ ChildView::ChildView(Ostrel3App& app, QWidget* parent)
 
   sizeProgress_ = std::make_unique<CDialogSizeProgress>(candidates_);
   ProgressChannel::Size().SetDisplay(sizeProgress_.get());
+  addProgress_ = std::make_unique<CDialogAddCandidateProgress>(this);
+  ProgressChannel::Add().SetDisplay(addProgress_.get());
   connect(candidates_, &CListCtrlCandidates::Refilled, this, &ChildView::UpdateCandidateButtons);
+  connect(candidates_, &CListCtrlCandidates::ExpandSelectionToFitMedia, this,
+          [this](const std::vector<size_t>& positions) {
+            CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this)
+                .ExpandSelectionToFitMedia(positions);
+          });
+  connect(candidates_, &CListCtrlCandidates::ExpandSelectionAll, this,
+          [this](const std::vector<size_t>& positions) {
+            CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this)
+                .ExpandSelectionAll(positions);
+          });
   UpdateCalcPanel();
   RefreshCandidateView();
   UpdateCandidatePanel();
@@ -94,7 +109,10 @@ ChildView::ChildView(Ostrel3App& app, QWidget* parent)
   UpdateActionPanel();
 }
 
-ChildView::~ChildView() { ProgressChannel::Size().SetDisplay(nullptr); }
+ChildView::~ChildView() {
+  ProgressChannel::Size().SetDisplay(nullptr);
+  ProgressChannel::Add().SetDisplay(nullptr);
+}
 
 QLabel* ChildView::AddRow(QGridLayout* grid, int row, const QString& label) {
   auto* name = new QLabel(label);
@@ -152,6 +170,9 @@ QWidget* ChildView::BuildCandidatePanel() {
   layout->addLayout(grid);
   connect(Button("Clear Candidates"), &QPushButton::clicked, this,
           [this] { commands_.ClearCandidates(); });
+  connect(Button("Add Candidates"), &QPushButton::clicked, this, &ChildView::PickCandidates);
+  connect(Button("Expand to Fit Media"), &QPushButton::clicked, this, &ChildView::ExpandToFitMedia);
+  connect(Button("Expand All"), &QPushButton::clicked, this, &ChildView::ExpandAll);
   return box;
 }
 
@@ -436,6 +457,39 @@ void ChildView::Compute(Command command) {
                          std::nullopt};
   ComputeCommands commands(context, *this);
   (commands.*command)();
+}
+
+void ChildView::BeginAdding(int count) {
+  QPoint centre = MainCentre();
+  ProgressChannel::Add().Open(centre.x(), centre.y(), count);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  SetMainEnabled(false);
+}
+
+void ChildView::EndAdding() {
+  ProgressChannel::Add().Close();
+  QApplication::restoreOverrideCursor();
+  SetMainEnabled(true);
+}
+
+void ChildView::AddCandidates(const QStringList& paths) {
+  std::vector<std::string> bytes;
+  for (const QString& path : paths) bytes.push_back(QFile::encodeName(path).toStdString());
+  CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this)
+      .AddCandidates(bytes);
+}
+
+void ChildView::PickCandidates() {
+  CFileFolderDialog picker(this);
+  if (picker.exec() == QDialog::Accepted) AddCandidates(picker.SelectedPaths());
+}
+
+void ChildView::ExpandToFitMedia() {
+  CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this).ExpandToFitMedia();
+}
+
+void ChildView::ExpandAll() {
+  CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this).ExpandAll();
 }
 
 void ChildView::ComputeOne() { Compute(&ComputeCommands::ComputeOne); }

@@ -8,6 +8,7 @@
 #include "app/MainViewUi.h"
 #include "app/Ostrel3App.h"
 #include "app/ui/QtMessageBoxes.h"
+#include "candidates/CandidateCommandsUi.h"
 #include "search/ComputeUi.h"
 
 class QComboBox;
@@ -18,6 +19,7 @@ class QPushButton;
 
 namespace ostrel {
 
+class CDialogAddCandidateProgress;
 class CDialogCalcProgressMulti;
 class CDialogCalcProgressSingle;
 class CDialogSizeProgress;
@@ -28,7 +30,7 @@ class CListCtrlResultSet;
 // results, actions) with the candidate list and the result-set list. It
 // shows the model and forwards commands; every display is rebuilt from the
 // candidate list, the result sets and the current profile.
-class ChildView : public QWidget, public MainViewUi, public ComputeUi {
+class ChildView : public QWidget, public MainViewUi, public ComputeUi, public CandidateCommandsUi {
   Q_OBJECT
 
  public:
@@ -57,6 +59,15 @@ class ChildView : public QWidget, public MainViewUi, public ComputeUi {
   void ShowResultSets(int selectPosition) override;
   void ClearResultSetView() override;
   void RedrawCandidates() override;
+
+  // CandidateCommandsUi
+  void BeginAdding(int count) override;
+  void EndAdding() override;
+
+  void AddCandidates(const QStringList& paths);
+  void PickCandidates();
+  void ExpandToFitMedia();
+  void ExpandAll();
 
   void ComputeOne();
   void ComputeNext();
@@ -106,6 +117,7 @@ class ChildView : public QWidget, public MainViewUi, public ComputeUi {
   QLabel* summary_ = nullptr;
   QListWidget* selection_ = nullptr;
   std::unique_ptr<CDialogSizeProgress> sizeProgress_;
+  std::unique_ptr<CDialogAddCandidateProgress> addProgress_;
   std::unique_ptr<CDialogCalcProgressSingle> single_;
   std::unique_ptr<CDialogCalcProgressMulti> multi_;
 };

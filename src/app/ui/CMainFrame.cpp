@@ -21,6 +21,7 @@ CMainFrame::CMainFrame(Ostrel3App& app) : app_(app) {
   view_ = new ChildView(app_, this);
   setCentralWidget(view_);
   setFocusProxy(view_);
+  connect(this, &CMainFrame::FilesDropped, view_, &ChildView::AddCandidates);
   BuildMenus();
 }
 
