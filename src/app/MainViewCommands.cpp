@@ -1,7 +1,10 @@
 #include "app/MainViewCommands.h"
 
 #include <algorithm>
+#include <map>
 #include <numeric>
+
+#include "candidates/MeasurementCaches.h"
 
 namespace ostrel {
 
@@ -76,6 +79,57 @@ void MainViewCommands::ClearCandidates() {
   ui_.RefreshCandidateView();
   if (code == 10) ui_.RefreshResultSetViews();
   ui_.SetWaitCursor(false);
+}
+
+}  // namespace ostrel
+
+namespace ostrel {
+
+void MainViewCommands::RefreshSizes() {
+  std::map<Candidate*, uint64_t> before;
+  for (Candidate* c : app_.Candidates().GetCandidates()) {
+    if (c->IsUsed()) before[c] = c->GetSize();
+  }
+  ClearMeasurementCaches();
+  ui_.RefreshCandidateView();
+  std::vector<int> changed;
+  for (const auto& [candidate, size] : before) {
+    if (candidate->GetSize() != size) changed.push_back(candidate->GetResultSet());
+  }
+  if (!changed.empty()) HandleInvalidatedResultSets(changed);
+}
+
+bool MainViewCommands::HandleInvalidatedResultSets(std::vector<int> indices) {
+  std::sort(indices.begin(), indices.end());
+  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+  std::string text =
+      "During a size refresh, it was discovered that the sizes\nor audio lengths of candidates in "
+      "the following result\nset(s) had changed since they were used in the last\ncalculation:"
+      "\n\n";
+  for (int k : indices) text += "   Result Set #" + std::to_string(k + 1) + "\n";
+  text +=
+      "\nIt is HIGHLY advised that you remove these result sets.\nNot doing so may cause "
+      "unexpected behavior when acting\nupon result sets.\n\nDo you wish to remove these result "
+      "sets?";
+  if (ui_.Messages().Show("Clear Invalidated Result Sets?", text, MessageIcon::None,
+                          MessageButtons::YesNo, Answer::Yes) != Answer::Yes) {
+    return false;
+  }
+  for (auto k = indices.rbegin(); k != indices.rend(); ++k)
+    app_.RemoveResultSetAt(*k, false, false);
+  ui_.RefreshCandidateView();
+  std::vector<int> selected = ui_.GetSelectedResultSets();
+  for (auto k = indices.rbegin(); k != indices.rend(); ++k) {
+    std::vector<int> kept;
+    for (int p : selected) {
+      if (p != *k) kept.push_back(p > *k ? p - 1 : p);
+    }
+    selected.swap(kept);
+  }
+  ui_.RefreshResultSetViews();
+  if (app_.ResultSets().Count() > 0) ui_.SelectResultSet(0);
+  ui_.SetSelectedResultSets(selected);
+  return true;
 }
 
 }  // namespace ostrel

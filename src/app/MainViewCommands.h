@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/MainViewUi.h"
+#include <vector>
+
 #include "app/Ostrel3App.h"
 
 namespace ostrel {
@@ -14,6 +16,10 @@ class MainViewCommands {
   void RemoveResultSet();
   void ClearAllResultSets();
   void ClearCandidates();
+  // Measures every candidate anew and offers to remove the result sets
+  // whose candidates changed size meanwhile.
+  void RefreshSizes();
+  bool HandleInvalidatedResultSets(std::vector<int> indices);
 
  private:
   // Every result set, last first; the candidates go too with withCandidates.

@@ -50,8 +50,8 @@ Ostrel3App::Ostrel3App(const std::string& configPath)
     : config_(std::make_unique<AppConfig>(configPath)) {
   config_->IncrementExecutionCount();
   if (IsUploadDue(*config_) &&
-      StatsUploader::Upload(StatsUploader::BaseUrl(), config_->GetClientId(),
-                            config_->GetRSStats(), config_->GetPriorExecutionCount())) {
+      StatsUploader::Upload(StatsUploader::BaseUrl(), config_->GetClientId(), config_->GetRSStats(),
+                            config_->GetPriorExecutionCount())) {
     config_->MarkStatsSent();
   }
   candidates_.AddExisting(config_->GetCurrentCandidates());
@@ -85,8 +85,8 @@ void Ostrel3App::RemoveCandidatesAt(const std::vector<size_t>& positions, bool d
     if (!deleteFiles || !c->Exists()) continue;
     if (c->IsFile()) ProgressChannel::Delete().Step();
     if (!c->GetItem()->Delete() && messages != nullptr) {
-      messages->Show("Error Deleting Item", "Error Deleting " + c->GetFullPath(),
-                     MessageIcon::None, MessageButtons::Ok, Answer::Ok);
+      messages->Show("Error Deleting Item", "Error Deleting " + c->GetFullPath(), MessageIcon::None,
+                     MessageButtons::Ok, Answer::Ok);
     }
   }
 }

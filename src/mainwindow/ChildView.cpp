@@ -18,6 +18,7 @@
 #include "candidates/CandidateCommands.h"
 #include "candidates/ProgressChannel.h"
 #include "candidates/ui/CDialogAddCandidateProgress.h"
+#include "candidates/ui/CDialogCandidateOptions.h"
 #include "candidates/ui/CDialogSizeProgress.h"
 #include "candidates/ui/CFileFolderDialog.h"
 #include "mainwindow/CDialogClearCandidates.h"
@@ -166,13 +167,16 @@ QWidget* ChildView::BuildCandidatePanel() {
   for (const char* label : {"Auto-Expand:", "Timestamp:", "Archive Flag:"}) {
     AddRow(grid, row++, label);
   }
-  grid->addWidget(AddButton("Change...", box), row, 0, 1, 2, Qt::AlignHCenter);
+  QPushButton* change = AddButton("Change...", box);
+  grid->addWidget(change, row, 0, 1, 2, Qt::AlignHCenter);
+  connect(change, &QPushButton::clicked, this, &ChildView::CandidateOptionsDialog);
   layout->addLayout(grid);
   connect(Button("Clear Candidates"), &QPushButton::clicked, this,
           [this] { commands_.ClearCandidates(); });
   connect(Button("Add Candidates"), &QPushButton::clicked, this, &ChildView::PickCandidates);
   connect(Button("Expand to Fit Media"), &QPushButton::clicked, this, &ChildView::ExpandToFitMedia);
   connect(Button("Expand All"), &QPushButton::clicked, this, &ChildView::ExpandAll);
+  connect(Button("Refresh Sizes"), &QPushButton::clicked, this, &ChildView::RefreshSizes);
   return box;
 }
 
@@ -488,6 +492,23 @@ void ChildView::ExpandToFitMedia() {
   CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this).ExpandToFitMedia();
 }
 
+void ChildView::RefreshSizes() {
+  commands_.RefreshSizes();
+  UpdateCandidateButtons();
+}
+
+// Whatever the outcome, the panel follows the options, the automatic
+// expansion runs, and the list is refilled so that its colours follow the
+// filters.
+void ChildView::CandidateOptionsDialog() {
+  ConfigProfile& profile = app_.Config().GetCurrentProfile();
+  CDialogCandidateOptions dialog(profile.Options(), messages_, this);
+  dialog.exec();
+  UpdateCandidatePanel();
+  CandidateCommands(app_.Candidates(), profile, *this).ApplyAutoExpand();
+  RefreshCandidateView();
+}
+
 void ChildView::ExpandAll() {
   CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this).ExpandAll();
 }
@@ -498,13 +519,14 @@ void ChildView::ComputeNext() { Compute(&ComputeCommands::ComputeNext); }
 
 void ChildView::ComputeAll() { Compute(&ComputeCommands::ComputeAll); }
 
-// Whatever the outcome, the panel and the candidate colours follow the
-// settings. (Automatic expansion joins here with the candidate commands.)
+// Whatever the outcome, the panel follows the settings, the automatic
+// expansion runs, and the list is refilled for its colours.
 void ChildView::CalculationOptions() {
   CDialogCalcOptions dialog(app_.Config(), messages_, this);
   dialog.exec();
   UpdateCalcPanel();
-  RedrawCandidates();
+  CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this).ApplyAutoExpand();
+  RefreshCandidateView();
 }
 
 void ChildView::ReloadAll() {

@@ -68,6 +68,8 @@ class ChildView : public QWidget, public MainViewUi, public ComputeUi, public Ca
   void PickCandidates();
   void ExpandToFitMedia();
   void ExpandAll();
+  void RefreshSizes();
+  void CandidateOptionsDialog();
 
   void ComputeOne();
   void ComputeNext();

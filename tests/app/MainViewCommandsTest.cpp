@@ -209,3 +209,38 @@ TEST_F(ViewCommands, ClearCandidatesWithoutResultSetsAsks) {
 
 }  // namespace
 }  // namespace ostrel
+
+namespace ostrel {
+namespace {
+
+TEST_F(ViewCommands, RefreshSizesOffersToRemoveChangedSets) {
+  std::string grown = app->Candidates().GetAt(2)->GetFullPath();  // in result set 1
+  std::string other = app->Candidates().GetAt(5)->GetFullPath();  // in result set 2
+  for (Candidate* c : app->Candidates().GetCandidates()) c->GetSize();
+  dir.AppendFile(grown.substr(dir.Path().size() + 1), "more");
+  dir.AppendFile(other.substr(dir.Path().size() + 1), "more");
+  view.selection = {0, 2};
+  view.answers = {Answer::Yes};
+  commands->RefreshSizes();
+  ASSERT_EQ(view.shown.size(), 1u);
+  EXPECT_NE(
+      view.shown[0].find("calculation:\n\n   Result Set #2\n   Result Set #3\n\nIt is HIGHLY"),
+      std::string::npos)
+      << view.shown[0];
+  EXPECT_EQ(app->ResultSets().Count(), 1);
+  EXPECT_EQ(Names(), "0:0 1:0 2:-1 3:-1 4:-1 5:-1 6:-1 ");
+  EXPECT_EQ(view.selection, (std::vector<int>{0}));
+  EXPECT_EQ(view.selector, 0);
+}
+
+TEST_F(ViewCommands, RefreshSizesWithNothingChangedAsksNothing) {
+  commands->RefreshSizes();
+  EXPECT_TRUE(view.shown.empty());
+  EXPECT_EQ(view.events, (std::vector<std::string>{"candidates"}));
+  view.answers = {Answer::No};
+  EXPECT_FALSE(commands->HandleInvalidatedResultSets({1}));
+  EXPECT_EQ(app->ResultSets().Count(), 3);
+}
+
+}  // namespace
+}  // namespace ostrel

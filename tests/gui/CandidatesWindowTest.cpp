@@ -1,15 +1,20 @@
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTimeEdit>
 #include <QtTest>
+#include <ctime>
 
 #include "app/Ostrel3App.h"
 #include "app/ui/CMainFrame.h"
 #include "candidates/MeasurementCaches.h"
 #include "candidates/ProgressChannel.h"
 #include "candidates/ui/CDialogAddCandidateProgress.h"
+#include "candidates/ui/CDialogCandidateOptions.h"
 #include "candidates/ui/CFileFolderDialog.h"
 #include "mainwindow/CListCtrlCandidates.h"
 #include "mainwindow/ChildView.h"
@@ -75,6 +80,75 @@ class CandidatesWindowTest : public QObject {
     auto* name = picker.findChild<QLineEdit*>("fileNameEdit");
     QVERIFY(name->text().contains("\"" + QString::fromStdString(dir / "pick/Album") + "\" "));
     QVERIFY(!name->isEnabled());
+  }
+
+  void CandidateOptionsStoreAndRestoreTheThreshold() {
+    test::TempDir here;
+    struct Boxes : MessageBoxes {
+      Answer Show(const std::string& title, const std::string& text, MessageIcon, MessageButtons,
+                  Answer) override {
+        shown << QString::fromStdString(title + ": " + text);
+        return Answer::Ok;
+      }
+      QStringList shown;
+    } boxes;
+    CandidateOptions options;
+    options.SetTimestamp(1700000000);
+    {
+      CDialogCandidateOptions dialog(options, boxes, nullptr);
+      QVERIFY(!dialog.Date().isEnabled());
+      dialog.UseTimestamp().setChecked(true);
+      QVERIFY(dialog.Date().isEnabled());
+      dialog.AutoExpandAll().setChecked(true);
+      QVERIFY(!dialog.AutoExpandLarge().isEnabled());
+      dialog.Time().setTime(dialog.Time().time().addSecs(60));
+      dialog.accept();
+      QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(options.GetTimestamp(), 1700000060);
+    QVERIFY(options.GetUseTimestamp());
+    QVERIFY(options.GetAutoExpandAll());
+    {
+      CDialogCandidateOptions dialog(options, boxes, nullptr);
+      dialog.UseTimestamp().setChecked(false);
+      dialog.accept();
+    }
+    QCOMPARE(options.GetTimestamp(), 1700000060);  // turning the filter off keeps it
+    CDialogCandidateOptions again(options, boxes, nullptr);
+    time_t t = 1700000060;
+    struct tm local;
+    localtime_r(&t, &local);
+    QCOMPARE(again.Time().time(), QTime(local.tm_hour, local.tm_min, local.tm_sec));
+  }
+
+  void NegativeThresholdIsRefused() {
+    const char* oldTz = std::getenv("TZ");
+    std::string saved = oldTz ? oldTz : "";
+    setenv("TZ", "CET-1", 1);
+    tzset();
+    struct Boxes : MessageBoxes {
+      Answer Show(const std::string& title, const std::string&, MessageIcon, MessageButtons,
+                  Answer) override {
+        shown << QString::fromStdString(title);
+        return Answer::Ok;
+      }
+      QStringList shown;
+    } boxes;
+    CandidateOptions options;
+    CDialogCandidateOptions dialog(options, boxes, nullptr);
+    dialog.UseTimestamp().setChecked(true);
+    dialog.Date().setDate(QDate(1970, 1, 1));
+    dialog.Time().setTime(QTime(0, 0, 0));
+    dialog.accept();
+    QCOMPARE(boxes.shown, QStringList({"Timestamp Error"}));
+    QVERIFY(dialog.result() != QDialog::Accepted);
+    QVERIFY(!options.GetUseTimestamp());
+    if (oldTz) {
+      setenv("TZ", saved.c_str(), 1);
+    } else {
+      unsetenv("TZ");
+    }
+    tzset();
   }
 
   void AddProgressWrapsAround() {

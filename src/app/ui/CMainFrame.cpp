@@ -44,7 +44,9 @@ void CMainFrame::BuildMenus() {
   QAction* calc = options->addAction("&Calculation Options...");
   calc->setShortcut(QKeySequence("Ctrl+C"));
   connect(calc, &QAction::triggered, view_, &ChildView::CalculationOptions);
-  options->addAction("C&andidate Options...")->setShortcut(QKeySequence("Ctrl+D"));
+  QAction* candidates = options->addAction("C&andidate Options...");
+  candidates->setShortcut(QKeySequence("Ctrl+D"));
+  connect(candidates, &QAction::triggered, view_, &ChildView::CandidateOptionsDialog);
   options->addAction("Ac&tion Options...")->setShortcut(QKeySequence("Ctrl+T"));
   options->addSeparator();
   options->addAction("Statistics")->setShortcut(QKeySequence("Ctrl+S"));
