@@ -95,13 +95,11 @@ ChildView::ChildView(Ostrel3App& app, QWidget* parent)
   connect(candidates_, &CListCtrlCandidates::Refilled, this, &ChildView::UpdateCandidateButtons);
   connect(candidates_, &CListCtrlCandidates::ExpandSelectionToFitMedia, this,
           [this](const std::vector<size_t>& positions) {
-            CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this)
-                .ExpandSelectionToFitMedia(positions);
+            CandidateCommandsNow().ExpandSelectionToFitMedia(positions);
           });
   connect(candidates_, &CListCtrlCandidates::ExpandSelectionAll, this,
           [this](const std::vector<size_t>& positions) {
-            CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this)
-                .ExpandSelectionAll(positions);
+            CandidateCommandsNow().ExpandSelectionAll(positions);
           });
   UpdateCalcPanel();
   RefreshCandidateView();
@@ -463,6 +461,10 @@ void ChildView::Compute(Command command) {
   (commands.*command)();
 }
 
+CandidateCommands ChildView::CandidateCommandsNow() {
+  return CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this);
+}
+
 void ChildView::BeginAdding(int count) {
   QPoint centre = MainCentre();
   ProgressChannel::Add().Open(centre.x(), centre.y(), count);
@@ -479,8 +481,7 @@ void ChildView::EndAdding() {
 void ChildView::AddCandidates(const QStringList& paths) {
   std::vector<std::string> bytes;
   for (const QString& path : paths) bytes.push_back(QFile::encodeName(path).toStdString());
-  CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this)
-      .AddCandidates(bytes);
+  CandidateCommandsNow().AddCandidates(bytes);
 }
 
 void ChildView::PickCandidates() {
@@ -488,9 +489,7 @@ void ChildView::PickCandidates() {
   if (picker.exec() == QDialog::Accepted) AddCandidates(picker.SelectedPaths());
 }
 
-void ChildView::ExpandToFitMedia() {
-  CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this).ExpandToFitMedia();
-}
+void ChildView::ExpandToFitMedia() { CandidateCommandsNow().ExpandToFitMedia(); }
 
 void ChildView::RefreshSizes() {
   commands_.RefreshSizes();
@@ -505,13 +504,11 @@ void ChildView::CandidateOptionsDialog() {
   CDialogCandidateOptions dialog(profile.Options(), messages_, this);
   dialog.exec();
   UpdateCandidatePanel();
-  CandidateCommands(app_.Candidates(), profile, *this).ApplyAutoExpand();
+  CandidateCommandsNow().ApplyAutoExpand();
   RefreshCandidateView();
 }
 
-void ChildView::ExpandAll() {
-  CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this).ExpandAll();
-}
+void ChildView::ExpandAll() { CandidateCommandsNow().ExpandAll(); }
 
 void ChildView::ComputeOne() { Compute(&ComputeCommands::ComputeOne); }
 
@@ -525,7 +522,7 @@ void ChildView::CalculationOptions() {
   CDialogCalcOptions dialog(app_.Config(), messages_, this);
   dialog.exec();
   UpdateCalcPanel();
-  CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this).ApplyAutoExpand();
+  CandidateCommandsNow().ApplyAutoExpand();
   RefreshCandidateView();
 }
 

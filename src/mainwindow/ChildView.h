@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace ostrel {
 
+class CandidateCommands;
 class CDialogAddCandidateProgress;
 class CDialogCalcProgressMulti;
 class CDialogCalcProgressSingle;
@@ -104,6 +105,8 @@ class ChildView : public QWidget, public MainViewUi, public ComputeUi, public Ca
   QPushButton* AddButton(const QString& text, QWidget* parent);
   void ShowSelectedResultSet();
   void SetMainEnabled(bool enabled);
+  // The candidate commands over the current profile.
+  CandidateCommands CandidateCommandsNow();
   QPoint MainCentre() const;
   template <typename Command>
   void Compute(Command command);
