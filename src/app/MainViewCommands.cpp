@@ -81,10 +81,6 @@ void MainViewCommands::ClearCandidates() {
   ui_.SetWaitCursor(false);
 }
 
-}  // namespace ostrel
-
-namespace ostrel {
-
 void MainViewCommands::RefreshSizes() {
   std::map<Candidate*, uint64_t> before;
   for (Candidate* c : app_.Candidates().GetCandidates()) {

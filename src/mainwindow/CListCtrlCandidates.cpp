@@ -8,6 +8,7 @@
 
 #include "candidates/ProgressChannel.h"
 #include "candidates/ui/CDialogSetGroup.h"
+#include "mainwindow/MainWindowBusy.h"
 
 namespace ostrel {
 
@@ -26,15 +27,12 @@ CListCtrlCandidates::~CListCtrlCandidates() { SaveColumnWidths(); }
 
 void CListCtrlCandidates::Refill() {
   std::vector<Candidate*> candidates = app_.Candidates().GetCandidates();
-  QWidget* main = window();
-  QPoint centre = main->frameGeometry().center();
+  QPoint centre = MainWindowBusy::Centre(this);
   ProgressChannel::Size().Open(centre.x(), centre.y(), static_cast<int>(candidates.size()));
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  main->setEnabled(false);
+  MainWindowBusy::Begin(this, Qt::WaitCursor);
   model_->SetCandidates(candidates, app_.Config().GetCurrentProfile(), IsShown(40), IsShown(50));
-  main->setEnabled(true);
+  MainWindowBusy::End(this);
   ProgressChannel::Size().Close();
-  QApplication::restoreOverrideCursor();
   emit Refilled();
 }
 

@@ -8,8 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <ctime>
@@ -24,6 +22,7 @@
 #include "mainwindow/CDialogClearCandidates.h"
 #include "mainwindow/CListCtrlCandidates.h"
 #include "mainwindow/CListCtrlResultSet.h"
+#include "mainwindow/MainWindowBusy.h"
 #include "search/ComputeCommands.h"
 #include "search/ui/CDialogCalcOptions.h"
 #include "search/ui/CDialogCalcProgressMulti.h"
@@ -378,59 +377,52 @@ void ChildView::UpdateActionPanel() {
   values_["Remove:"]->setText(remove);
 }
 
-QPoint ChildView::MainCentre() const { return window()->frameGeometry().center(); }
-
-// The main window is out of reach while a long operation runs; its own
-// progress windows stay usable.
-void ChildView::SetMainEnabled(bool enabled) {
-  setEnabled(enabled);
-  if (auto* frame = qobject_cast<QMainWindow*>(window())) frame->menuBar()->setEnabled(enabled);
-}
-
 bool ChildView::ConfirmExclusions(const std::vector<ExclusionRow>& rows) {
   CDialogExcludeCandidates dialog(rows, this);
   return dialog.exec() == QDialog::Accepted;
 }
 
-void ChildView::BeginMeasuring(int count) {
-  QPoint centre = MainCentre();
-  ProgressChannel::Size().Open(centre.x(), centre.y(), count);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  SetMainEnabled(false);
+void ChildView::BeginMeasuring(int count) { BeginLong(ProgressChannel::Size(), count); }
+
+void ChildView::EndMeasuring() { EndLong(ProgressChannel::Size()); }
+
+void ChildView::BeginAdding(int count) { BeginLong(ProgressChannel::Add(), count); }
+
+void ChildView::EndAdding() { EndLong(ProgressChannel::Add()); }
+
+void ChildView::BeginLong(ProgressChannel& progress, int count) {
+  QPoint centre = MainWindowBusy::Centre(this);
+  progress.Open(centre.x(), centre.y(), count);
+  MainWindowBusy::Begin(this, Qt::WaitCursor);
 }
 
-void ChildView::EndMeasuring() {
-  ProgressChannel::Size().Close();
-  SetMainEnabled(true);
-  QApplication::restoreOverrideCursor();
+void ChildView::EndLong(ProgressChannel& progress) {
+  progress.Close();
+  MainWindowBusy::End(this);
 }
 
 SearchMonitor& ChildView::OpenSingleProgress() {
-  QApplication::setOverrideCursor(Qt::BusyCursor);
   single_ = std::make_unique<CDialogCalcProgressSingle>(window());
-  single_->ShowCentredOn(MainCentre());
-  SetMainEnabled(false);
+  single_->ShowCentredOn(MainWindowBusy::Centre(this));
+  MainWindowBusy::Begin(this, Qt::BusyCursor);
   return *single_;
 }
 
 void ChildView::CloseSingleProgress() {
-  SetMainEnabled(true);
+  MainWindowBusy::End(this);
   single_.reset();
-  QApplication::restoreOverrideCursor();
 }
 
 MultiSearchMonitor& ChildView::OpenMultiProgress() {
-  QApplication::setOverrideCursor(Qt::BusyCursor);
   multi_ = std::make_unique<CDialogCalcProgressMulti>(window());
-  multi_->ShowCentredOn(MainCentre());
-  SetMainEnabled(false);
+  multi_->ShowCentredOn(MainWindowBusy::Centre(this));
+  MainWindowBusy::Begin(this, Qt::BusyCursor);
   return *multi_;
 }
 
 void ChildView::CloseMultiProgress() {
-  SetMainEnabled(true);
+  MainWindowBusy::End(this);
   multi_.reset();
-  QApplication::restoreOverrideCursor();
 }
 
 QWidget* ChildView::ProgressWindow() const {
@@ -463,19 +455,6 @@ void ChildView::Compute(Command command) {
 
 CandidateCommands ChildView::CandidateCommandsNow() {
   return CandidateCommands(app_.Candidates(), app_.Config().GetCurrentProfile(), *this);
-}
-
-void ChildView::BeginAdding(int count) {
-  QPoint centre = MainCentre();
-  ProgressChannel::Add().Open(centre.x(), centre.y(), count);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  SetMainEnabled(false);
-}
-
-void ChildView::EndAdding() {
-  ProgressChannel::Add().Close();
-  QApplication::restoreOverrideCursor();
-  SetMainEnabled(true);
 }
 
 void ChildView::AddCandidates(const QStringList& paths) {

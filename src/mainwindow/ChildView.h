@@ -20,6 +20,7 @@ class QPushButton;
 namespace ostrel {
 
 class CandidateCommands;
+class ProgressChannel;
 class CDialogAddCandidateProgress;
 class CDialogCalcProgressMulti;
 class CDialogCalcProgressSingle;
@@ -104,10 +105,11 @@ class ChildView : public QWidget, public MainViewUi, public ComputeUi, public Ca
   QLabel* AddRow(QGridLayout* grid, int row, const QString& label);
   QPushButton* AddButton(const QString& text, QWidget* parent);
   void ShowSelectedResultSet();
-  void SetMainEnabled(bool enabled);
+  // A measurement or an adding under its progress window.
+  void BeginLong(ProgressChannel& progress, int count);
+  void EndLong(ProgressChannel& progress);
   // The candidate commands over the current profile.
   CandidateCommands CandidateCommandsNow();
-  QPoint MainCentre() const;
   template <typename Command>
   void Compute(Command command);
 

@@ -31,15 +31,15 @@ ItemTableModel::Row RowOf(Item& item, bool measureSize, bool measureLength) {
 }
 
 // Grey for a used candidate; dark red for one the next calculation cannot
-// use (too large for the medium, or left out by a filter).
-QColor TextColour(Candidate& c, const ConfigProfile& p) {
+// use (too large for the medium, or left out by a filter). The row holds
+// the measurement of the mode.
+QColor TextColour(Candidate& c, const ItemTableModel::Row& row, const ConfigProfile& p) {
   if (c.IsUsed()) return QColor(96, 96, 96);
   const CalcSettings& calc = p.Calc();
   const CandidateOptions& o = p.Options();
   bool unusable =
-      (calc.GetCalcType() == CalcType::Data &&
-       static_cast<int64_t>(c.GetSize()) > calc.GetMediaSize()) ||
-      (calc.GetCalcType() == CalcType::Audio && c.GetAudioLength() > calc.GetAudioSeconds()) ||
+      (calc.GetCalcType() == CalcType::Data && row.size > calc.GetMediaSize()) ||
+      (calc.GetCalcType() == CalcType::Audio && row.audioLength > calc.GetAudioSeconds()) ||
       (o.GetUseTimestamp() && !c.PassesTimestamp(o.GetTimestamp())) ||
       (o.GetUseArchiveFlag() && !c.HasArchiveFlag());
   return unusable ? QColor(160, 64, 64) : QColor(Qt::black);
@@ -64,7 +64,7 @@ void ItemTableModel::SetCandidates(const std::vector<Candidate*>& candidates,
     Row row = RowOf(*c, measureSize || !audio, measureLength || audio);
     row.required = c->IsRequired();
     row.resultSet = c->IsUsed() ? c->GetResultSet() : -1;
-    row.text = TextColour(*c, profile);
+    row.text = TextColour(*c, row, profile);
     rows_.push_back(std::move(row));
     ProgressChannel::Size().Step();
   }
