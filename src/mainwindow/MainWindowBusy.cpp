@@ -8,8 +8,10 @@ namespace ostrel {
 
 namespace {
 
-void SetReachable(QWidget* inMainWindow, bool reachable) {
-  QWidget* window = inMainWindow->window();
+// The nesting depth lives on the window itself.
+constexpr const char* kDepth = "ostrelBusyDepth";
+
+void SetReachable(QWidget* window, bool reachable) {
   if (auto* frame = qobject_cast<QMainWindow*>(window)) {
     if (frame->centralWidget() != nullptr) frame->centralWidget()->setEnabled(reachable);
     frame->menuBar()->setEnabled(reachable);
@@ -22,12 +24,24 @@ void SetReachable(QWidget* inMainWindow, bool reachable) {
 
 void MainWindowBusy::Begin(QWidget* inMainWindow, Qt::CursorShape cursor) {
   QApplication::setOverrideCursor(cursor);
-  SetReachable(inMainWindow, false);
+  QWidget* window = inMainWindow->window();
+  const int depth = window->property(kDepth).toInt();
+  window->setProperty(kDepth, depth + 1);
+  if (depth == 0) SetReachable(window, false);
 }
 
 void MainWindowBusy::End(QWidget* inMainWindow) {
-  SetReachable(inMainWindow, true);
+  QWidget* window = inMainWindow->window();
+  const int depth = window->property(kDepth).toInt();
+  if (depth > 0) {
+    window->setProperty(kDepth, depth - 1);
+    if (depth == 1) SetReachable(window, true);
+  }
   QApplication::restoreOverrideCursor();
+}
+
+bool MainWindowBusy::IsBusy(const QWidget* inMainWindow) {
+  return inMainWindow->window()->property(kDepth).toInt() > 0;
 }
 
 QPoint MainWindowBusy::Centre(QWidget* inMainWindow) {

@@ -171,6 +171,19 @@ void ComputeCommands::ComputeNext() {
   RunSingle(*search, context_.resultSets.Count());
 }
 
+// A button pressed while a search was ending on its own acts on the run: a
+// search that has not started yet has no best to keep.
+void ComputeCommands::TakeLateRequest(MultiSearchMonitor& monitor, bool& keepGoing,
+                                      bool& keepResults) {
+  if (!monitor.IsStopRequested()) return;
+  if (monitor.IsContinueRequested()) {
+    monitor.ResetRequests();
+  } else {
+    keepGoing = false;
+    keepResults = keepResults && monitor.IsUseBestRequested();
+  }
+}
+
 void ComputeCommands::ComputeAll() {
   if (context_.candidates.Count() == 0 || !ConfirmClearing("Compute All")) return;
   std::unique_ptr<CombinationSearch> search = PrepareSearch();
@@ -206,8 +219,12 @@ void ComputeCommands::ComputeAll() {
       seconds += sets.GetAt(k)->GetTimeElapsed();
     }
     monitor.UpdateSummary(sets.Count(), percent / sets.Count(), seconds / sets.Count());
-    if (exit == ExitType::StoppedUseBest) monitor.ResetRequests();
     keepGoing = exit != ExitType::AllFit && exit != ExitType::StoppedEnd;
+    if (exit == ExitType::StoppedUseBest) {
+      monitor.ResetRequests();
+    } else if (keepGoing) {
+      TakeLateRequest(monitor, keepGoing, keepResults);
+    }
   }
   ui_.CloseMultiProgress();
 

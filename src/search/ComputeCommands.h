@@ -60,6 +60,7 @@ class ComputeCommands {
   void RunSingle(CombinationSearch& search, int resultSetIndex);
   void Keep(std::unique_ptr<ResultSet> resultSet, ExitType exitType);
   void Tell(const std::optional<Outcome>& outcome);
+  void TakeLateRequest(MultiSearchMonitor& monitor, bool& keepGoing, bool& keepResults);
 
   ComputeContext& context_;
   ComputeUi& ui_;

@@ -1,4 +1,6 @@
 #include <QComboBox>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -20,59 +22,68 @@ namespace ostrel {
 namespace {
 
 // Answers what the window asks while a command runs: message boxes with
-// their default button (recording title and text), the exclusion dialog
-// with the given answer, and the progress window with the given button
-// presses, one press per search, once it shows.
+// their default button (recording title and text) and the exclusion dialog
+// with the given answer, polled since they wait for an answer; the progress
+// windows with the given button presses, one press per progress report, at
+// the report itself, so that no press races the search.
 class Responder : public QObject {
  public:
-  explicit Responder(ChildView& view) : view_(view) {
+  Responder() {
     timer_.setInterval(20);
-    connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
+    connect(&timer_, &QTimer::timeout, this, [this] { AnswerModal(); });
     timer_.start();
+    qApp->installEventFilter(this);
   }
+  ~Responder() override { qApp->removeEventFilter(this); }
 
   QStringList boxes;
   QStringList exclusionRows;
   bool acceptExclusions = true;
   QStringList presses;
   QStringList progressSeen;  // the progress texts at each press
+  // Runs at each report before the press.
+  std::function<void()> atReport;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* progress = qobject_cast<CalcProgressDialog*>(watched);
+    if (progress != nullptr && event->type() == QEvent::Show) {
+      connect(progress, &CalcProgressDialog::Reported, this, &Responder::Press,
+              Qt::UniqueConnection);
+    }
+    return false;
+  }
 
  private:
-  void Poll() {
+  void AnswerModal() {
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       boxes << box->windowTitle() + ": " + box->text();
       box->defaultButton()->click();
-      return;
-    }
-    if (auto* dialog = qobject_cast<CDialogExcludeCandidates*>(modal)) {
+    } else if (auto* dialog = qobject_cast<CDialogExcludeCandidates*>(modal)) {
       for (int i = 0; i < dialog->Rows().topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = dialog->Rows().topLevelItem(i);
         exclusionRows << item->text(0).section('/', -1) + " | " + item->text(1);
       }
       acceptExclusions ? dialog->accept() : dialog->reject();
-      return;
     }
-    QWidget* progress = view_.ProgressWindow();
-    if (progress == nullptr || presses.isEmpty() || progress == pressed_) return;
-    for (QPushButton* button : progress->findChildren<QPushButton*>()) {
+  }
+
+  void Press() {
+    auto* window = qobject_cast<CalcProgressDialog*>(sender());
+    if (atReport) atReport();
+    if (presses.isEmpty()) return;
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
       if (button->text() == presses.front()) {
-        auto* window = qobject_cast<CalcProgressDialog*>(progress);
-        if (window->StepsText().isEmpty()) return;  // not refreshed yet
         progressSeen << window->BestText() + " | " + window->StepsText();
         presses.pop_front();
-        pressed_ = progress;
         button->click();
-        // After "Use Best, Continue" the same window serves the next search.
-        if (button->text() == "Use Best, Continue") pressed_ = nullptr;
         return;
       }
     }
   }
 
-  ChildView& view_;
   QTimer timer_;
-  QWidget* pressed_ = nullptr;
 };
 
 }  // namespace
@@ -116,7 +127,7 @@ class ComputeWindowTest : public QObject {
     Ostrel3App app(path());
     CMainFrame frame(app);
     frame.ShowAtPlacement();
-    Responder responder(frame.View());
+    Responder responder;
     frame.View().Button("Compute One")->click();
     QCOMPARE(app.ResultSets().Count(), 1);
     QCOMPARE(responder.boxes.size(), 1);
@@ -132,7 +143,7 @@ class ComputeWindowTest : public QObject {
     Ostrel3App app(path());
     CMainFrame frame(app);
     frame.ShowAtPlacement();
-    Responder responder(frame.View());
+    Responder responder;
     responder.presses = {"Use Best So Far"};
     frame.View().Button("Compute One")->click();
     QCOMPARE(app.ResultSets().Count(), 1);
@@ -153,7 +164,7 @@ class ComputeWindowTest : public QObject {
     Ostrel3App app(path());
     CMainFrame frame(app);
     frame.ShowAtPlacement();
-    Responder responder(frame.View());
+    Responder responder;
     responder.presses = {"Use Best, Continue", "Use Best, Stop"};
     frame.View().Button("Compute All")->click();
     QCOMPARE(app.ResultSets().Count(), 2);
@@ -170,17 +181,115 @@ class ComputeWindowTest : public QObject {
     for (Candidate* c : app.Candidates().GetCandidates()) QVERIFY(!c->IsUsed());
   }
 
+  // A drop or a close request while a search runs must not reach the
+  // candidates the search works on: with Auto-Expand All on, an add would
+  // expand (and free) the folder candidate under it.
+  void DropAndCloseDuringASearchChangeNothing() {
+    ClearMeasurementCaches();
+    std::remove(path().c_str());
+    dir.WriteFile("fold/x", "1");
+    dir.WriteFile("fold/y", "2");
+    std::string extra = dir.WriteFile("extra/z", "3");
+    {
+      AppConfig config(path());
+      ConfigProfile& p = config.GetCurrentProfile();
+      p.Calc().SetMediaSize(41);  // odd: twenty 2-byte groups are best, the search never ends
+      p.Calc().SetUsePcts(false);
+      p.Options().SetAutoExpandAll(true);
+      CandidateVector list;
+      list.push_back(std::make_unique<Candidate>(dir / "fold"));
+      for (int i = 0; i < 40; ++i) {
+        list.push_back(std::make_unique<Candidate>(dir.MakeSparse("two" + std::to_string(i), 2)));
+      }
+      config.StoreCurrentCandidates(std::move(list));
+    }
+    Ostrel3App app(path());
+    CMainFrame frame(app);
+    frame.ShowAtPlacement();
+    auto paths = [&] {
+      QStringList all;
+      for (Candidate* c : app.Candidates().GetCandidates()) all << QString::fromStdString(c->GetFullPath());
+      return all;
+    };
+    auto resultPaths = [&] {
+      QStringList all;
+      for (ResultSetItem* item : app.ResultSets().GetAt(0)->GetItems()) {
+        all << QString::fromStdString(item->GetFullPath());
+      }
+      return all;
+    };
+    const QStringList before = paths();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir / "extra"))});
+    bool enterAccepted = true;
+    bool closed = true;
+    Responder responder;
+    responder.presses = {"Use Best So Far"};
+    responder.atReport = [&] {
+      responder.atReport = nullptr;
+      QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      static_cast<QObject&>(frame).event(&enter);
+      enterAccepted = enter.isAccepted();
+      QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      static_cast<QObject&>(frame).event(&drop);
+      closed = frame.close();
+    };
+    frame.View().ComputeOne();
+    QVERIFY(!enterAccepted);
+    QVERIFY(!closed);
+    QVERIFY(frame.isVisible());
+    QCOMPARE(paths(), before);
+    QCOMPARE(app.ResultSets().Count(), 1);
+    QCOMPARE(app.ResultSets().GetAt(0)->GetTotalSize(), int64_t{40});
+    const QStringList found = resultPaths();
+
+    // The same search without interference finds the same set, and the
+    // window takes drops again.
+    responder.presses = {"Use Best So Far"};
+    frame.View().ComputeOne();
+    QCOMPARE(resultPaths(), found);
+    QVERIFY(frame.View().isEnabled());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    static_cast<QObject&>(frame).event(&drop);
+    QVERIFY(app.Candidates().FindByPath(extra) != nullptr);  // added, then expanded
+    QVERIFY(app.Candidates().FindByPath(dir / "fold") == nullptr);
+    QCOMPARE(app.Candidates().Count(), size_t{40 + 2 + 1});
+  }
+
   void ExclusionsAnsweredNo() {
     Prepare({600, 5000});
     Ostrel3App app(path());
     CMainFrame frame(app);
     frame.ShowAtPlacement();
-    Responder responder(frame.View());
+    Responder responder;
     responder.acceptExclusions = false;
     frame.View().ComputeOne();
     QCOMPARE(responder.exclusionRows, QStringList({"c1 | Too Large (5000 bytes)"}));
     QCOMPARE(app.ResultSets().Count(), 0);
     QVERIFY(responder.boxes.isEmpty());
+  }
+
+  // The last button pressed is the request; acting on "Use Best, Continue"
+  // clears it, but a stop or cancel pressed after it stays.
+  void MultiWindowRequests() {
+    CDialogCalcProgressMulti window(nullptr);
+    auto press = [&](const QString& text) {
+      for (QPushButton* b : window.findChildren<QPushButton*>()) {
+        if (b->text() == text) b->click();
+      }
+    };
+    press("Use Best, Continue");
+    QVERIFY(window.IsStopRequested() && window.IsContinueRequested());
+    window.ResetRequests();
+    QVERIFY(!window.IsStopRequested());
+    press("Use Best, Continue");
+    press("Use Best, Stop");
+    window.ResetRequests();
+    QVERIFY(window.IsStopRequested() && window.IsUseBestRequested());
+    QVERIFY(!window.IsContinueRequested());
+    press("Cancel");
+    window.ResetRequests();
+    QVERIFY(window.IsStopRequested() && !window.IsUseBestRequested());
   }
 
   void MultiWindowSummary() {

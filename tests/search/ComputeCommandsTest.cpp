@@ -239,6 +239,34 @@ TEST_F(ComputeAll, NothingFittingEndsTheLoopAndKeepsEarlierSets) {
   EXPECT_EQ(resultSets.Count(), 3) << "the last run is all-fit; huge stays out";
 }
 
+// A button pressed in the step in which a search ends on its own (here: in
+// the window at step 5) acts on the run, not on the next search, which has
+// no best to keep yet.
+TEST_F(Commands, APressAsASearchEndsActsOnTheRun) {
+  struct Case {
+    bool useBest;
+    bool keepGoing;
+    int resultSets;
+  };
+  const Case cases[] = {{true, false, 1}, {false, false, 0}, {true, true, 3}};
+  settings.SetUsePcts(true);
+  settings.SetPctMin(99.0);
+  settings.SetPctMax(100.0);
+  for (int bytes : {700, 600, 500, 450, 300, 200}) AddSized("s" + std::to_string(bytes), bytes);
+  for (const Case& c : cases) {
+    ui.monitor = test::ScriptedMonitor();
+    ui.monitor.presses = {{0, 5, c.useBest, c.keepGoing}};
+    stats.clear();
+    commands.ComputeAll();
+    EXPECT_EQ(resultSets.Count(), c.resultSets) << c.useBest << c.keepGoing;
+    if (c.resultSets > 0) {
+      EXPECT_EQ(stats[0].exitType, 4);
+      EXPECT_EQ(stats[0].iterationNum, 5);
+    }
+    for (const RSStats& r : stats) EXPECT_LT(r.exitType, 7);
+  }
+}
+
 TEST_F(Commands, ComputeAllWithNothingThatFits) {
   AddSized("huge", 5000);
   commands.ComputeAll();

@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "mainwindow/ChildView.h"
+#include "mainwindow/MainWindowBusy.h"
 
 namespace ostrel {
 
@@ -132,11 +133,34 @@ void CMainFrame::Help() {
   if (QFileInfo::exists(manual)) QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
 }
 
+// While a long operation runs the window takes no drops and stays open, as
+// a disabled window would: a command started from inside the operation's
+// progress reports would change the candidates under it.
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+  if (MainWindowBusy::IsBusy(this)) {
+    event->ignore();
+  } else if (event->mimeData()->hasUrls()) {
+    event->acceptProposedAction();
+  }
+}
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event) {
+  if (MainWindowBusy::IsBusy(this)) event->ignore();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (MainWindowBusy::IsBusy(this)) {
+    event->ignore();
+  } else {
+    QMainWindow::closeEvent(event);
+  }
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
+  if (MainWindowBusy::IsBusy(this)) {
+    event->ignore();
+    return;
+  }
   QStringList paths;
   for (const QUrl& url : event->mimeData()->urls()) {
     if (url.isLocalFile()) paths << url.toLocalFile();

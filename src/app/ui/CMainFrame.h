@@ -35,6 +35,8 @@ class CMainFrame : public QMainWindow {
   void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:

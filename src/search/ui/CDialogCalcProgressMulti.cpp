@@ -30,17 +30,11 @@ CDialogCalcProgressMulti::CDialogCalcProgressMulti(QWidget* parent)
   next->setDefault(true);
   auto* stop = new QPushButton("Use Best, Stop", this);
   auto* cancel = new QPushButton("Cancel", this);
-  connect(next, &QPushButton::clicked, this, [this] { Press(true, true); });
-  connect(stop, &QPushButton::clicked, this, [this] { Press(false, true); });
-  connect(cancel, &QPushButton::clicked, this, [this] { Press(false, false); });
+  connect(next, &QPushButton::clicked, this, [this] { request_ = Request::Continue; });
+  connect(stop, &QPushButton::clicked, this, [this] { request_ = Request::Stop; });
+  connect(cancel, &QPushButton::clicked, this, [this] { request_ = Request::Cancel; });
   for (QPushButton* b : {next, stop, cancel}) buttons->addWidget(b);
   Layout()->addLayout(buttons);
-}
-
-void CDialogCalcProgressMulti::Press(bool continueRun, bool useBest) {
-  stop_ = true;
-  continue_ = continueRun;
-  useBest_ = useBest;
 }
 
 void CDialogCalcProgressMulti::UpdateSummary(int count, double meanPercent, double meanSeconds) {

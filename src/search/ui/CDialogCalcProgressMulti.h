@@ -9,7 +9,8 @@ namespace ostrel {
 
 // The progress window of Compute All, with the result sets found so far:
 // "Use Best, Continue" keeps the best and goes on, "Use Best, Stop" keeps
-// it and ends, "Cancel" discards the whole run.
+// it and ends, "Cancel" discards the whole run. The last button pressed is
+// the request.
 class CDialogCalcProgressMulti : public CalcProgressDialog, public MultiSearchMonitor {
   Q_OBJECT
 
@@ -17,20 +18,22 @@ class CDialogCalcProgressMulti : public CalcProgressDialog, public MultiSearchMo
   explicit CDialogCalcProgressMulti(QWidget* parent);
 
   void ShowProgress(const SearchProgress& progress) override { Report(progress); }
-  bool IsStopRequested() override { return stop_; }
-  bool IsUseBestRequested() override { return useBest_; }
-  bool IsContinueRequested() override { return continue_; }
+  bool IsStopRequested() override { return request_ != Request::None; }
+  bool IsUseBestRequested() override {
+    return request_ == Request::Continue || request_ == Request::Stop;
+  }
+  bool IsContinueRequested() override { return request_ == Request::Continue; }
   void UpdateSummary(int count, double meanPercent, double meanSeconds) override;
-  void ResetRequests() override { stop_ = continue_ = useBest_ = false; }
+  void ResetRequests() override {
+    if (request_ == Request::Continue) request_ = Request::None;
+  }
 
   QString SummaryText(int row) const;
 
  private:
-  void Press(bool continueRun, bool useBest);
+  enum class Request { None, Continue, Stop, Cancel };
 
-  bool stop_ = false;
-  bool continue_ = false;
-  bool useBest_ = false;
+  Request request_ = Request::None;
   QLabel* found_;
   QLabel* meanPercent_;
   QLabel* meanTime_;

@@ -71,6 +71,7 @@ void CalcProgressDialog::Report(const SearchProgress& p) {
   percent_->setText(Q(FormatTrimmedDecimal(percent, 10, true)) + "%");
   elapsed_->setText(Q(FormatTrimmedDecimal(p.elapsedSeconds, 3, true)) + " seconds");
   steps_->setText(Q(FormatGroupedInteger(p.steps)));
+  emit Reported();
   QCoreApplication::processEvents();
 }
 

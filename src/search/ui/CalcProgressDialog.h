@@ -30,6 +30,10 @@ class CalcProgressDialog : public QDialog {
   QString ElapsedText() const;
   QString StepsText() const;
 
+ signals:
+  // A report was shown; the window's events run right after it.
+  void Reported();
+
  protected:
   void ClearProgress();
   QVBoxLayout* Layout() { return layout_; }
