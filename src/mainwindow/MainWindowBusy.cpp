@@ -11,10 +11,31 @@ namespace {
 // The nesting depth lives on the window itself.
 constexpr const char* kDepth = "ostrelBusyDepth";
 
+// Marks the menu commands this helper switched off, to switch on only those.
+constexpr const char* kSwitchedOff = "ostrelBusySwitchedOff";
+
+// A disabled menu bar still lets its shortcuts through, so the commands
+// themselves are switched off too.
+void SetMenusReachable(QMenuBar* bar, bool reachable) {
+  for (QAction* menu : bar->actions()) {
+    if (menu->menu() == nullptr) continue;
+    for (QAction* item : menu->menu()->actions()) {
+      if (!reachable && item->isEnabled()) {
+        item->setEnabled(false);
+        item->setProperty(kSwitchedOff, true);
+      } else if (reachable && item->property(kSwitchedOff).toBool()) {
+        item->setEnabled(true);
+        item->setProperty(kSwitchedOff, false);
+      }
+    }
+  }
+  bar->setEnabled(reachable);
+}
+
 void SetReachable(QWidget* window, bool reachable) {
   if (auto* frame = qobject_cast<QMainWindow*>(window)) {
     if (frame->centralWidget() != nullptr) frame->centralWidget()->setEnabled(reachable);
-    frame->menuBar()->setEnabled(reachable);
+    SetMenusReachable(frame->menuBar(), reachable);
   } else {
     window->setEnabled(reachable);
   }

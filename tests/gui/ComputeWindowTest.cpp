@@ -41,7 +41,7 @@ class Responder : public QObject {
   bool acceptExclusions = true;
   QStringList presses;
   QStringList progressSeen;  // the progress texts at each press
-  // Runs at each report before the press.
+  // Runs once, at the next report, before the press.
   std::function<void()> atReport;
 
  protected:
@@ -66,12 +66,15 @@ class Responder : public QObject {
         exclusionRows << item->text(0).section('/', -1) + " | " + item->text(1);
       }
       acceptExclusions ? dialog->accept() : dialog->reject();
+    } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+      boxes << "dialog " + other->windowTitle();
+      other->reject();
     }
   }
 
   void Press() {
     auto* window = qobject_cast<CalcProgressDialog*>(sender());
-    if (atReport) atReport();
+    if (atReport) std::exchange(atReport, nullptr)();
     if (presses.isEmpty()) return;
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
       if (button->text() == presses.front()) {
@@ -223,21 +226,25 @@ class ComputeWindowTest : public QObject {
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir / "extra"))});
     bool enterAccepted = true;
     bool closed = true;
+    bool commandsReachable = true;
     Responder responder;
     responder.presses = {"Use Best So Far"};
     responder.atReport = [&] {
-      responder.atReport = nullptr;
       QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
       static_cast<QObject&>(frame).event(&enter);
       enterAccepted = enter.isAccepted();
       QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
       static_cast<QObject&>(frame).event(&drop);
       closed = frame.close();
+      // A disabled menu bar still passes its shortcuts on.
+      commandsReachable = frame.MenuAction("C&andidate Options...")->isEnabled() ||
+                          frame.MenuAction("E&xit")->isEnabled();
     };
     frame.View().ComputeOne();
     QVERIFY(!enterAccepted);
     QVERIFY(!closed);
     QVERIFY(frame.isVisible());
+    QVERIFY(!commandsReachable);
     QCOMPARE(paths(), before);
     QCOMPARE(app.ResultSets().Count(), 1);
     QCOMPARE(app.ResultSets().GetAt(0)->GetTotalSize(), int64_t{40});
@@ -249,6 +256,7 @@ class ComputeWindowTest : public QObject {
     frame.View().ComputeOne();
     QCOMPARE(resultPaths(), found);
     QVERIFY(frame.View().isEnabled());
+    QVERIFY(frame.MenuAction("C&andidate Options...")->isEnabled());
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     static_cast<QObject&>(frame).event(&drop);
     QVERIFY(app.Candidates().FindByPath(extra) != nullptr);  // added, then expanded
