@@ -12,10 +12,11 @@ namespace ostrel {
 namespace {
 
 // The child as a folder when it is one; a child that vanished is neither a
-// folder nor a file.
+// folder nor a file, and a link back to a folder on the scan path stands
+// for nothing of its own.
 FolderItem* AsFolder(FsItem& child) {
   auto* folder = dynamic_cast<FolderItem*>(&child);
-  return folder != nullptr && folder->IsFolder() ? folder : nullptr;
+  return folder != nullptr && folder->IsFolder() && !folder->IsCycle() ? folder : nullptr;
 }
 
 bool IsPlainFile(const FsItem& child) {
@@ -41,8 +42,16 @@ void FolderItem::Refresh() {
   MarkCurrent();
 }
 
+// The scan path starts with the folders above this one, so that a link
+// back to any of them is cut wherever the scan starts: a folder measures
+// the same whether it was scanned as a candidate or inside its parent.
 void FolderItem::Rescan() {
   std::vector<FolderId> ancestors;
+  for (std::string_view up = ItemPath::CutAtLastSeparator(GetFullPath()); !up.empty();
+       up = ItemPath::CutAtLastSeparator(up)) {
+    FileStatus status = FileSystem::LookUp(std::string(up));
+    if (status.exists) ancestors.emplace_back(status.device, status.inode);
+  }
   Scan(ancestors);
 }
 
@@ -51,12 +60,16 @@ void FolderItem::Rescan() {
 // Entries that cannot be looked up (dangling links, entries removed while
 // listing) do not exist and are left out.
 void FolderItem::Scan(std::vector<FolderId>& ancestors) {
+  cycle_ = false;
   {
     DirectoryReader reader(GetFullPath());
     if (!reader.IsOpen()) return;
     FolderId self{reader.Self().device, reader.Self().inode};
     for (const FolderId& id : ancestors) {
-      if (id == self) return;
+      if (id == self) {
+        cycle_ = true;
+        return;
+      }
     }
     ancestors.push_back(self);
     DirectoryEntry entry;

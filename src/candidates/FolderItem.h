@@ -8,9 +8,10 @@
 namespace ostrel {
 
 // A folder with its whole tree, scanned at construction and at every
-// Refresh. Links are followed, but a folder that is already on the path
-// from the scan's start (same device and inode) is not entered again, so a
-// link to an ancestor cannot make the scan endless.
+// Refresh. Links are followed, but a folder that is already on the scan
+// path (same device and inode as the scanned folder or a folder above it)
+// is not entered again: such a link to an ancestor is a cycle, which has no
+// children, measures 0 and is never a part of its own on expansion.
 class FolderItem : public FsItem {
  public:
   explicit FolderItem(std::string_view path);
@@ -29,6 +30,7 @@ class FolderItem : public FsItem {
   void Refresh() override;
 
   const FsItemVector& GetChildren() const { return children_; }
+  bool IsCycle() const { return cycle_; }
 
  private:
   using FolderId = std::pair<uint64_t, uint64_t>;
@@ -43,6 +45,7 @@ class FolderItem : public FsItem {
   FsItemVector ExpandToFit(Measure measure, Limit limit);
 
   FsItemVector children_;
+  bool cycle_ = false;
 };
 
 }  // namespace ostrel

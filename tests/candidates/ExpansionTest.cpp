@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 #include "candidates/Candidate.h"
@@ -64,6 +65,44 @@ TEST_F(Expansion, FolderOfEmptyFoldersExpandsIntoThem) {
   EXPECT_EQ(Relative(Candidate(dir / "only").GetContents()),
             (std::multiset<std::string>{"only/e1", "only/e2"}));
   EXPECT_TRUE(Candidate(dir / "nothing").GetContents().empty());
+}
+
+// A link back to a folder on the scan path measures nothing wherever the
+// scan starts: expansion never makes it a candidate, and the parts measure
+// what the whole did, before and after the caches are cleared.
+TEST_F(Expansion, LinksToAnAncestorAddNothing) {
+  dir.WriteFile("t/a/x", std::string(1000, 'x'));
+  dir.WriteFile("t/a/sub/y", std::string(500, 'y'));
+  dir.MakeLink("t/a/sub/loop", dir / "t/a");
+  dir.MakeLink("t/a/hollow/back", dir / "t");
+  const std::string root = dir / "t/a";
+  auto total = [](const CandidateVector& parts) {
+    uint64_t sum = 0;
+    for (const auto& p : parts) sum += p->GetSize();
+    return sum;
+  };
+  Candidate whole(root);
+  EXPECT_EQ(whole.GetSize(), 1500u);
+  struct Case {
+    const char* kind;
+    std::function<CandidateVector()> expand;
+    std::multiset<std::string> parts;
+  };
+  const Case cases[] = {
+      {"all", [&] { return whole.GetContents(); }, {"t/a/hollow", "t/a/sub/y", "t/a/x"}},
+      {"fit", [&] { return whole.ExpandToFitSize(600); }, {"t/a/hollow", "t/a/sub", "t/a/x"}},
+  };
+  for (const Case& c : cases) {
+    ClearMeasurementCaches();
+    CandidateVector parts = c.expand();
+    EXPECT_EQ(Relative(parts), c.parts) << c.kind;
+    EXPECT_EQ(total(parts), 1500u) << c.kind;
+    ClearMeasurementCaches();
+    EXPECT_EQ(total(parts), 1500u) << c.kind << ", after the caches were cleared";
+  }
+  Candidate loop(dir / "t/a/sub/loop");
+  EXPECT_EQ(loop.GetSize(), 0u) << "a candidate that is itself a link to its ancestor";
+  EXPECT_TRUE(loop.GetContents().empty());
 }
 
 TEST_F(Expansion, FileExpandsIntoItself) {
