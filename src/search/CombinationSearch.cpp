@@ -1,6 +1,7 @@
 #include "search/CombinationSearch.h"
 
 #include <cmath>
+#include <limits>
 #include <unordered_map>
 
 #include "platform/Clock.h"
@@ -35,6 +36,16 @@ struct AudioMode {
     p.upperSeconds = upper;
   }
 };
+
+// A bound in bytes, truncated toward zero; one beyond the 64-bit range (a
+// percentage far above 100) is the largest total there is, which is no
+// upper limit at all.
+int64_t ClampedBytes(double bytes) {
+  constexpr double kLimit = 9223372036854775808.0;  // 2^63
+  if (bytes >= kLimit) return std::numeric_limits<int64_t>::max();
+  if (bytes <= -kLimit) return std::numeric_limits<int64_t>::min();
+  return static_cast<int64_t>(bytes);
+}
 
 // The clock the window system's search reads: fine enough that reading it
 // every 64 steps (a microsecond or two) changes nothing a user can see.
@@ -370,8 +381,8 @@ SearchWindow<typename Mode::Total> CombinationSearch::TargetWindow() const {
     return {pctMin_ * audioSeconds_ * 0.01, pctMax_ * audioSeconds_ * 0.01};
   } else {
     if (!usePcts_) return {mediaSize_, mediaSize_};
-    return {static_cast<int64_t>(static_cast<double>(mediaSize_) * pctMin_ * 0.01),
-            static_cast<int64_t>(static_cast<double>(mediaSize_) * pctMax_ * 0.01)};
+    return {ClampedBytes(static_cast<double>(mediaSize_) * pctMin_ * 0.01),
+            ClampedBytes(static_cast<double>(mediaSize_) * pctMax_ * 0.01)};
   }
 }
 

@@ -80,6 +80,19 @@ TEST_F(Search, WindowEndsTheSearchAtTheFirstFitInside) {
   }
 }
 
+// A maximum far above 100 % is no upper limit, however large: the bound is
+// clamped to the largest total instead of overflowing.
+TEST_F(Search, PercentagesBeyondTheByteRangeMeanNoUpperLimit) {
+  make.Sized("a", 1000);
+  make.Sized("b", 2000);
+  for (double pctMax : {1e4, 1e12, 1e308}) {
+    auto rs = Run(Data(4700000000, 99.99, pctMax));
+    EXPECT_EQ(search.GetExitType(), ExitType::AllFit) << pctMax;
+    EXPECT_EQ(rs->GetTotalSize(), 3000) << pctMax;
+    for (Candidate* c : make.All()) c->SetUsed(false);
+  }
+}
+
 TEST_F(Search, EqualTotalsFromTheSecondHalfMergeFirst) {
   make.Sized("x", 100);
   make.Sized("y", 100);
