@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <ctime>
 #include <limits>
 
 namespace ostrel {
@@ -119,6 +120,20 @@ std::string FormatAudioLengthSummary(double minutes) {
   int64_t whole = FloorToInt(rest);
   return Integer(hours) + " hr, " + Integer(whole) + " min, " +
          FormatFixed((rest - static_cast<double>(whole)) * 60.0, 2) + " sec";
+}
+
+std::string FormatLocalTimestamp(int64_t seconds) {
+  static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  const time_t t = static_cast<time_t>(seconds);
+  struct tm local;
+  if (localtime_r(&t, &local) == nullptr) return {};
+  const int hour12 = local.tm_hour % 12 == 0 ? 12 : local.tm_hour % 12;
+  return std::string(kDays[local.tm_wday]) + " " + ZeroPadded(local.tm_mday, 2) + " " +
+         kMonths[local.tm_mon] + " " + Integer(int64_t{local.tm_year} + 1900) + " " +
+         ZeroPadded(hour12, 2) + ":" + ZeroPadded(local.tm_min, 2) + ":" +
+         ZeroPadded(local.tm_sec, 2) + (local.tm_hour < 12 ? " AM" : " PM");
 }
 
 }  // namespace ostrel

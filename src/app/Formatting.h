@@ -24,6 +24,10 @@ std::string FormatTrimmedDecimal(double value, int maxDecimals, bool trim);
 std::string FormatMediaSizeSummary(int64_t bytes, int mediaSizeType);
 // "1 hr, 19 min, 55.02 sec".
 std::string FormatAudioLengthSummary(double minutes);
+// Calendar seconds as local time in English whatever the locale, as
+// strftime's "%a %d %b %Y %I:%M:%S %p" writes it in the C locale:
+// "Tue 14 Nov 2023 10:13:20 PM". Empty when the time cannot be converted.
+std::string FormatLocalTimestamp(int64_t seconds);
 // printf's "%0.<decimals>f" in the C locale.
 std::string FormatFixed(double value, int decimals);
 

@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <ctime>
 
 #include "app/Formatting.h"
 #include "candidates/CandidateCommands.h"
@@ -36,16 +35,6 @@ namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QString Percent(double value) { return Q(FormatTrimmedDecimal(value, 10, true)) + "%"; }
-
-// "Sat 14 Nov 2026 09:05:00 PM" in local time.
-QString LocalTime(int64_t seconds) {
-  time_t t = static_cast<time_t>(seconds);
-  struct tm local;
-  char text[64] = "";
-  if (localtime_r(&t, &local) != nullptr)
-    strftime(text, sizeof text, "%a %d %b %Y %I:%M:%S %p", &local);
-  return text;
-}
 
 // Group captions and labels use the heading font, everything else the body.
 void UseBodyFont(QWidget* widget) {
@@ -352,7 +341,7 @@ void ChildView::UpdateCandidatePanel() {
   values_["Auto-Expand:"]->setText(o.GetAutoExpandAll()     ? "All"
                                    : o.GetAutoExpandLarge() ? "To Fit Media"
                                                             : "[Off]");
-  values_["Timestamp:"]->setText(o.GetUseTimestamp() ? "On; " + LocalTime(o.GetTimestamp())
+  values_["Timestamp:"]->setText(o.GetUseTimestamp() ? "On; " + Q(FormatLocalTimestamp(o.GetTimestamp()))
                                                      : "[Off]");
   values_["Archive Flag:"]->setText(o.GetUseArchiveFlag() ? "On" : "[Off]");
 }

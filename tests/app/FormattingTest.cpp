@@ -83,23 +83,57 @@ TEST(Formatting, Summaries) {
 }
 
 // A German locale, built into the test's own folder, writes "1,5" with
-// printf; the program's texts must not follow it.
-TEST(Formatting, DecimalPointIgnoresTheLocale) {
-  test::TempDir dir;
-  if (!test::RunCommand("localedef -i de_DE -f UTF-8 '" + (dir / "de_DE.UTF-8") +
-                        "' 2>/dev/null")) {
-    GTEST_SKIP() << "localedef or the de_DE source is missing";
+// printf and German day names with strftime; the program's texts must not
+// follow it.
+class GermanLocale : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir = new test::TempDir;
+    built = test::RunCommand("localedef -i de_DE -f UTF-8 '" + (*dir / "de_DE.UTF-8") +
+                             "' 2>/dev/null");
   }
-  setenv("LOCPATH", dir.Path().c_str(), 1);
-  ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr);
+  static void TearDownTestSuite() { delete dir; }
+  void SetUp() override {
+    if (!built) GTEST_SKIP() << "localedef or the de_DE source is missing";
+    setenv("LOCPATH", dir->Path().c_str(), 1);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+  }
+  void TearDown() override {
+    std::setlocale(LC_ALL, "C");
+    unsetenv("LOCPATH");
+  }
+
+  static inline test::TempDir* dir = nullptr;
+  static inline bool built = false;
+};
+
+TEST_F(GermanLocale, DecimalPointIgnoresTheLocale) {
   char printed[16];
   std::snprintf(printed, sizeof printed, "%0.1f", 1.5);
   EXPECT_STREQ(printed, "1,5");
   EXPECT_EQ(FormatByteSize(1024), "1.00kb");
   EXPECT_EQ(FormatTrimmedDecimal(12.5, 10, true), "12.5");
   EXPECT_EQ(FormatAudioLengthSummary(79.917), "1 hr, 19 min, 55.02 sec");
-  std::setlocale(LC_NUMERIC, "C");
-  unsetenv("LOCPATH");
+}
+
+TEST_F(GermanLocale, TimestampsAreEnglishLocalTime) {
+  const char* oldTz = std::getenv("TZ");
+  const std::string saved = oldTz ? oldTz : "";
+  setenv("TZ", "UTC", 1);
+  tzset();
+  struct {
+    int64_t seconds;
+    const char* text;
+  } cases[] = {{1700000000, "Tue 14 Nov 2023 10:13:20 PM"},
+               {0, "Thu 01 Jan 1970 12:00:00 AM"},
+               {43200 + 5 * 60, "Thu 01 Jan 1970 12:05:00 PM"},
+               {1709251199, "Thu 29 Feb 2024 11:59:59 PM"}};
+  for (const auto& c : cases) EXPECT_EQ(FormatLocalTimestamp(c.seconds), c.text);
+  setenv("TZ", "CET-1", 1);
+  tzset();
+  EXPECT_EQ(FormatLocalTimestamp(0), "Thu 01 Jan 1970 01:00:00 AM");
+  oldTz ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
+  tzset();
 }
 
 }  // namespace

@@ -72,6 +72,14 @@ class CDialogSizeProgressTest : public QObject {
     });
     QCOMPARE(boxes.Show("Q", "?", MessageIcon::None, MessageButtons::YesNo, Answer::No),
              Answer::Yes);
+    QTimer::singleShot(0, [] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box != nullptr);
+      QCOMPARE(box->textFormat(), Qt::PlainText);
+      box->defaultButton()->click();
+    });
+    boxes.Show("Warning", "/home/u/<b>bold</b>", MessageIcon::Warning, MessageButtons::Ok,
+               Answer::Ok);
   }
 };
 

@@ -77,6 +77,8 @@ Answer QtMessageBoxes::Show(const std::string& title, const std::string& text, M
                             MessageButtons buttons, Answer defaultAnswer) {
   QMessageBox box(IconOf(icon), QString::fromStdString(title), QString::fromStdString(text),
                   ButtonsOf(buttons), owner_);
+  // Paths are shown as they are, even when they look like markup.
+  box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(ButtonOf(defaultAnswer));
   return AnswerOf(box.exec(), buttons);
 }
