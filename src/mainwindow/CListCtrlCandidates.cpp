@@ -36,6 +36,12 @@ void CListCtrlCandidates::Refill() {
   emit Refilled();
 }
 
+void CListCtrlCandidates::Redraw() {
+  if (!model_->Redraw(app_.Candidates().GetCandidates(), app_.Config().GetCurrentProfile())) {
+    Refill();
+  }
+}
+
 // Rows are a snapshot of the list; a row the list no longer has is not a
 // position.
 std::vector<size_t> CListCtrlCandidates::GetSelectedPositions() const {

@@ -19,6 +19,9 @@ class CListCtrlCandidates : public ItemListView, public CandidateListUi {
   ~CListCtrlCandidates() override;
 
   void Refill() override;
+  // New flags and colours for the rows, measuring nothing; a refill when
+  // the rows do not hold what the colours need.
+  void Redraw();
   std::vector<size_t> GetSelectedPositions() const;
 
   // CandidateListUi

@@ -426,7 +426,7 @@ void ChildView::ShowResultSets(int selectPosition) {
 
 void ChildView::ClearResultSetView() { RefreshResultSetViews(); }
 
-void ChildView::RedrawCandidates() { candidates_->Refill(); }
+void ChildView::RedrawCandidates() { candidates_->Redraw(); }
 
 template <typename Command>
 void ChildView::Compute(Command command) {
@@ -465,15 +465,22 @@ void ChildView::RefreshSizes() {
 }
 
 // Whatever the outcome, the panel follows the options, the automatic
-// expansion runs, and the list is refilled so that its colours follow the
-// filters.
+// expansion runs, and the list follows: refilled after an expansion, else
+// redrawn so that its colours follow the filters.
 void ChildView::CandidateOptionsDialog() {
   ConfigProfile& profile = app_.Config().GetCurrentProfile();
   CDialogCandidateOptions dialog(profile.Options(), messages_, this);
   dialog.exec();
   UpdateCandidatePanel();
-  CandidateCommandsNow().ApplyAutoExpand();
-  RefreshCandidateView();
+  FollowOptions();
+}
+
+void ChildView::FollowOptions() {
+  if (CandidateCommandsNow().ApplyAutoExpand()) {
+    RefreshCandidateView();
+  } else {
+    candidates_->Redraw();
+  }
 }
 
 void ChildView::ExpandAll() { CandidateCommandsNow().ExpandAll(); }
@@ -484,14 +491,13 @@ void ChildView::ComputeNext() { Compute(&ComputeCommands::ComputeNext); }
 
 void ChildView::ComputeAll() { Compute(&ComputeCommands::ComputeAll); }
 
-// Whatever the outcome, the panel follows the settings, the automatic
-// expansion runs, and the list is refilled for its colours.
+// Whatever the outcome, the panel follows the settings and the list follows
+// as after the candidate options.
 void ChildView::CalculationOptions() {
   CDialogCalcOptions dialog(app_.Config(), messages_, this);
   dialog.exec();
   UpdateCalcPanel();
-  CandidateCommandsNow().ApplyAutoExpand();
-  RefreshCandidateView();
+  FollowOptions();
 }
 
 void ChildView::ReloadAll() {

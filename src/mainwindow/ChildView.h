@@ -105,6 +105,8 @@ class ChildView : public QWidget, public MainViewUi, public ComputeUi, public Ca
   QLabel* AddRow(QGridLayout* grid, int row, const QString& label);
   QPushButton* AddButton(const QString& text, QWidget* parent);
   void ShowSelectedResultSet();
+  // After an options dialog: the automatic expansion, then the list.
+  void FollowOptions();
   // A measurement or an adding under its progress window.
   void BeginLong(ProgressChannel& progress, int count);
   void EndLong(ProgressChannel& progress);

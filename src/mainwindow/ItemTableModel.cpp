@@ -25,6 +25,8 @@ ItemTableModel::Row RowOf(Item& item, bool measureSize, bool measureLength) {
   row.relativePath = item.GetRelativePath();
   if (measureSize) row.size = static_cast<qint64>(item.GetSize());
   if (measureLength) row.audioLength = item.GetAudioLength();
+  row.sized = measureSize;
+  row.timed = measureLength;
   row.group = item.GetGroup();
   row.file = item.IsFile();
   return row;
@@ -62,13 +64,36 @@ void ItemTableModel::SetCandidates(const std::vector<Candidate*>& candidates,
   const bool audio = profile.Calc().GetCalcType() == CalcType::Audio;
   for (Candidate* c : candidates) {
     Row row = RowOf(*c, measureSize || !audio, measureLength || audio);
-    row.required = c->IsRequired();
-    row.resultSet = c->IsUsed() ? c->GetResultSet() : -1;
-    row.text = TextColour(*c, row, profile);
+    TakeState(row, *c, profile);
     rows_.push_back(std::move(row));
     ProgressChannel::Size().Step();
   }
   endResetModel();
+}
+
+bool ItemTableModel::Redraw(const std::vector<Candidate*>& candidates,
+                            const ConfigProfile& profile) {
+  if (candidates.size() != rows_.size()) return false;
+  const bool audio = profile.Calc().GetCalcType() == CalcType::Audio;
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].path != candidates[i]->GetPath() || rows_[i].name != candidates[i]->GetName() ||
+        !(audio ? rows_[i].timed : rows_[i].sized)) {
+      return false;
+    }
+  }
+  for (size_t i = 0; i < rows_.size(); ++i) TakeState(rows_[i], *candidates[i], profile);
+  if (!rows_.empty()) {
+    emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, columns_ - 1));
+  }
+  return true;
+}
+
+// What a candidate's row shows besides its name and measurements.
+void ItemTableModel::TakeState(Row& row, Candidate& c, const ConfigProfile& profile) {
+  row.group = c.GetGroup();
+  row.required = c.IsRequired();
+  row.resultSet = c.IsUsed() ? c.GetResultSet() : -1;
+  row.text = TextColour(c, row, profile);
 }
 
 void ItemTableModel::SetResultSet(const ResultSet* resultSet, bool measureSize,

@@ -29,6 +29,8 @@ class ItemTableModel : public QAbstractTableModel {
     bool required = false;
     int resultSet = -1;  // -1 when not used
     bool file = false;
+    bool sized = false;  // whether size / audioLength were measured
+    bool timed = false;
     QColor text = Qt::black;
   };
 
@@ -39,6 +41,10 @@ class ItemTableModel : public QAbstractTableModel {
   // colours decide what else is measured.
   void SetCandidates(const std::vector<Candidate*>& candidates, const ConfigProfile& profile,
                      bool measureSize, bool measureLength);
+  // The same candidates again, with new flags, groups and colours from the
+  // measurements the rows hold; false (nothing changed) when the rows are
+  // not those candidates' or lack the measurement the colours need.
+  bool Redraw(const std::vector<Candidate*>& candidates, const ConfigProfile& profile);
   void SetResultSet(const ResultSet* resultSet, bool measureSize, bool measureLength);
   const Row& RowAt(int row) const { return rows_[static_cast<size_t>(row)]; }
 
@@ -52,6 +58,7 @@ class ItemTableModel : public QAbstractTableModel {
 
  private:
   QString Text(const Row& row, ColumnId id) const;
+  static void TakeState(Row& row, Candidate& c, const ConfigProfile& profile);
 
   int columns_;
   std::vector<Row> rows_;

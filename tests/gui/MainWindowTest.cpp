@@ -14,6 +14,7 @@
 #include "app/ui/CMainFrame.h"
 #include "candidates/MeasurementCaches.h"
 #include "candidates/ui/CDialogSetGroup.h"
+#include "candidates/ui/CDialogSizeProgress.h"
 #include "mainwindow/CListCtrlCandidates.h"
 #include "mainwindow/CListCtrlResultSet.h"
 #include "mainwindow/ChildView.h"
@@ -38,6 +39,19 @@ QStringList Column(ItemListView& view, int column) {
   }
   return texts;
 }
+
+// Counts how often the size-progress window shows: once per measurement.
+struct ShowCounter : QObject {
+  ShowCounter() { qApp->installEventFilter(this); }
+  ~ShowCounter() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && qobject_cast<CDialogSizeProgress*>(watched) != nullptr) {
+      ++count;
+    }
+    return false;
+  }
+  int count = 0;
+};
 
 }  // namespace
 
@@ -117,6 +131,28 @@ class MainWindowTest : public QObject {
     QVERIFY(frame.MenuAction("&Calculation Options...") != nullptr);
     QCOMPARE(frame.MenuAction("&Calculation Options...")->shortcut(), QKeySequence("Ctrl+C"));
     QCOMPARE(frame.menuBar()->actions().size(), 3);
+  }
+
+  // After an options dialog the list is redrawn from what it measured, its
+  // colours following the new settings; only an automatic expansion makes
+  // it measure again.
+  void OptionsDialogsRedrawUnlessTheyExpand() {
+    Ostrel3App app(path());
+    CMainFrame frame(app);
+    frame.ShowAtPlacement();
+    ShowCounter measuring;
+    QAbstractItemModel& m = *frame.View().CandidateListView().model();
+    app.Config().GetCurrentProfile().Calc().SetMediaSize(250);  // kept by Cancel
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    frame.View().CalculationOptions();
+    QCOMPARE(measuring.count, 0);
+    QCOMPARE(m.index(3, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(160, 64, 64));
+    QCOMPARE(m.index(4, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
+
+    app.Config().GetCurrentProfile().Options().SetAutoExpandAll(true);
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    frame.View().CandidateOptionsDialog();
+    QCOMPARE(measuring.count, 1);
   }
 
   void SortsByHeaderClicksBothWays() {
