@@ -2,13 +2,18 @@
 
 namespace ostrel {
 
+// A path that does not exist (gone since it was picked or dropped) is no
+// candidate: it would measure nothing and have no name.
 void CandidateCommands::AddCandidates(const std::vector<std::string>& paths) {
   bool added = false;
   std::vector<std::string> refused;
+  std::vector<std::string> missing;
   ui_.BeginAdding(static_cast<int>(paths.size()));
   for (const std::string& path : paths) {
     auto candidate = std::make_unique<Candidate>(path);
-    if (list_.Add(candidate)) {
+    if (!candidate->Exists()) {
+      missing.push_back(path);
+    } else if (list_.Add(candidate)) {
       added = true;
     } else {
       refused.push_back(path);
@@ -21,6 +26,11 @@ void CandidateCommands::AddCandidates(const std::vector<std::string>& paths) {
     text +=
         "\nPlease note that any new candidates added must not be\ncontained within a preexisting "
         "candidate, and no\npreexisting candidates may be within the new items\nbeing added.\n";
+    ui_.Messages().Show("Warning", text, MessageIcon::Warning, MessageButtons::Ok, Answer::Ok);
+  }
+  if (!missing.empty()) {
+    std::string text = "The following file(s)/folder(s) do not exist and could not be added:\n\n";
+    for (const std::string& path : missing) text += path + "\n";
     ui_.Messages().Show("Warning", text, MessageIcon::Warning, MessageButtons::Ok, Answer::Ok);
   }
   ApplyAutoExpand();

@@ -81,6 +81,21 @@ TEST_F(Adding, DuplicatesAndNothingAreQuiet) {
   EXPECT_EQ(list.Count(), 1u);
 }
 
+// A path that is gone (a folder double-clicked into its own name in a
+// picker, a file deleted before the drop lands) never becomes a blank
+// candidate; it is told apart from the refused ones.
+TEST_F(Adding, PathsThatDoNotExistAreNotAdded) {
+  commands.AddCandidates({dir / "gone", dir / "x.txt", dir / "A/A"});
+  EXPECT_EQ(Listed(), (std::set<std::string>{"x.txt"}));
+  ASSERT_EQ(window.shown.size(), 1u);
+  EXPECT_EQ(window.shown[0],
+            "Warning: The following file(s)/folder(s) do not exist and could not be added:\n\n" +
+                dir / "gone" + "\n" + dir / "A/A" + "\n");
+  window.events.clear();
+  commands.AddCandidates({dir / "gone"});
+  EXPECT_EQ(window.events, (std::vector<std::string>{"adding 1", "added"})) << "no refill";
+}
+
 TEST_F(Adding, AutoExpandAllTakesPrecedence) {
   profile.Options().SetAutoExpandLarge(true);
   profile.Options().SetAutoExpandAll(true);

@@ -1,4 +1,7 @@
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <map>
 #include <QDateEdit>
 #include <QDropEvent>
 #include <QLineEdit>
@@ -54,9 +57,11 @@ class CandidatesWindowTest : public QObject {
     QVERIFY(frame.View().Button("Expand All")->isEnabled());
   }
 
+  // Files and folders together, in list order whatever order they were
+  // clicked in, the accept button always "Select", no file-type box.
   void PickerReturnsFilesAndFolders() {
     dir.WriteFile("pick/song.mp3", "x");
-    dir.MakeFolder("pick/Album");
+    dir.WriteFile("pick/Album/track.mp3", "t");
     dir.WriteFile("pick/other.txt", "y");
     CFileFolderDialog picker(nullptr);
     QCOMPARE(picker.windowTitle(), QString("Select Files or Folders"));
@@ -65,21 +70,41 @@ class CandidatesWindowTest : public QObject {
     auto* list = picker.findChild<QListView*>("listView");
     QVERIFY(list != nullptr);
     QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 3);
+    std::map<QString, QModelIndex> rows;
     for (int row = 0; row < 3; ++row) {
       QModelIndex index = list->model()->index(row, 0, list->rootIndex());
-      if (index.data().toString() != "other.txt") {
-        list->selectionModel()->select(index,
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-      }
+      rows[index.data().toString()] = index;
     }
-    picker.accept();
-    QStringList paths = picker.SelectedPaths();
-    paths.sort();
-    QCOMPARE(paths, QStringList({QString::fromStdString(dir / "pick/Album"),
-                                 QString::fromStdString(dir / "pick/song.mp3")}));
+    // Clicked last row first.
+    QStringList inListOrder = {"Album", "song.mp3"};
+    if (rows["song.mp3"].row() < rows["Album"].row()) inListOrder.swapItemsAt(0, 1);
+    for (const QString& name : {inListOrder[1], inListOrder[0]}) {
+      list->selectionModel()->select(rows[name],
+                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    auto* accept = picker.findChild<QDialogButtonBox*>("buttonBox")->buttons().first();
+    QCOMPARE(accept->text(), QString("Select"));
+    QVERIFY(accept->isEnabled());
+    QVERIFY(!picker.findChild<QComboBox*>("fileTypeCombo")->isVisible());
+    QCOMPARE(picker.SelectedPaths(),
+             QStringList({QString::fromStdString(dir / "pick/") + inListOrder[0],
+                          QString::fromStdString(dir / "pick/") + inListOrder[1]}));
     auto* name = picker.findChild<QLineEdit*>("fileNameEdit");
     QVERIFY(name->text().contains("\"" + QString::fromStdString(dir / "pick/Album") + "\" "));
     QVERIFY(!name->isEnabled());
+
+    // A double-click enters the folder with nothing selected in it.
+    list->selectionModel()->clearSelection();
+    list->selectionModel()->select(rows["Album"],
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    emit list->activated(rows["Album"]);  // what the view does on a double-click
+    QTRY_COMPARE(picker.directory().absolutePath(), QString::fromStdString(dir / "pick/Album"));
+    QCOMPARE(picker.SelectedPaths(), QStringList());
+    QCOMPARE(name->text(), QString());
+    picker.accept();
+
+    CFileFolderDialog next(nullptr);
+    QCOMPARE(next.directory().absolutePath(), QString::fromStdString(dir / "pick/Album"));
   }
 
   void CandidateOptionsStoreAndRestoreTheThreshold() {
