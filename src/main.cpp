@@ -2,6 +2,7 @@
 
 #include "app/Ostrel3App.h"
 #include "app/ui/CMainFrame.h"
+#include "mainwindow/ChildView.h"
 #include "config/ConfigLocation.h"
 
 int main(int argc, char** argv) {
@@ -9,5 +10,6 @@ int main(int argc, char** argv) {
   ostrel::Ostrel3App app(ostrel::ConfigLocation::Resolve());
   ostrel::CMainFrame frame(app);
   frame.ShowAtPlacement();
+  frame.View().TellStartProblems();
   return qt.exec();
 }

@@ -128,4 +128,11 @@ bool MainViewCommands::HandleInvalidatedResultSets(std::vector<int> indices) {
   return true;
 }
 
+void MainViewCommands::TellLoadProblem() {
+  const std::string problem = app_.Config().LoadProblem();
+  if (!problem.empty()) {
+    ui_.Messages().Show("Warning", problem, MessageIcon::Warning, MessageButtons::Ok, Answer::Ok);
+  }
+}
+
 }  // namespace ostrel

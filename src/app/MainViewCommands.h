@@ -20,6 +20,8 @@ class MainViewCommands {
   // whose candidates changed size meanwhile.
   void RefreshSizes();
   bool HandleInvalidatedResultSets(std::vector<int> indices);
+  // Once at start: tells that Ostrel.cfg did not load and where it was kept.
+  void TellLoadProblem();
 
  private:
   // Every result set, last first; the candidates go too with withCandidates.

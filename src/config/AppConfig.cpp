@@ -1,6 +1,6 @@
 #include "config/AppConfig.h"
 
-#include <cstdio>
+#include <cerrno>
 
 #include "app/UsageStats.h"
 #include "config/ConfigDocument.h"
@@ -374,8 +374,7 @@ void AppConfig::ReadRSStats(const ConfigElement& e) {
 
 void AppConfig::LoadFile() {
   ConfigDocument doc(path_);
-  bool loaded = doc.Load();
-  keepAsBad_ = !loaded && FileSystem::LookUp(path_).exists;
+  if (!doc.Load() && FileSystem::LookUp(path_).exists) KeepDamagedFile();
   for (const auto& child : doc.GetChildren()) {
     const ConfigElement& e = *child;
     const std::string& key = e.GetName();
@@ -420,6 +419,7 @@ void AppConfig::LoadFile() {
 }
 
 void AppConfig::SaveFile() {
+  if (damagedNotKept_) return;
   ConfigDocument doc(path_);
   doc.AddChild("ID", clientId_);
   doc.AddChild("WindowMaximized", FormatBoolValue(windowMaximized_));
@@ -465,8 +465,35 @@ void AppConfig::SaveFile() {
   }
   size_t slash = path_.rfind('/');
   if (slash != std::string::npos && slash > 0) FileSystem::MakeFolders(path_.substr(0, slash));
-  if (keepAsBad_) std::rename(path_.c_str(), (path_ + ".bad").c_str());
   doc.Save();
+}
+
+// The file that did not load is copied to "<path>.bad" (".bad.2", ... when
+// earlier ones are there) before anything can overwrite it; one that cannot
+// be copied is not overwritten at all.
+void AppConfig::KeepDamagedFile() {
+  for (int n = 1; n < 1000; ++n) {
+    std::string copy = path_ + ".bad" + (n == 1 ? "" : "." + std::to_string(n));
+    int error = FileSystem::CopyToNew(path_, copy);
+    if (error == 0) {
+      damagedCopy_ = copy;
+      return;
+    }
+    if (error != EEXIST) break;
+  }
+  damagedNotKept_ = true;
+}
+
+std::string AppConfig::LoadProblem() const {
+  if (!damagedCopy_.empty()) {
+    return "Ostrel.cfg could not be read and was kept as " + damagedCopy_ +
+           "; the defaults are used.";
+  }
+  if (damagedNotKept_) {
+    return "Ostrel.cfg could not be read; the defaults are used, and " + path_ +
+           " will not be overwritten.";
+  }
+  return {};
 }
 
 }  // namespace ostrel

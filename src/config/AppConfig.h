@@ -22,10 +22,11 @@ constexpr int kDefaultColumnWidth = -10;
 constexpr int kHiddenColumn = -20;
 
 // Everything the program remembers between runs. The constructor reads the
-// file and the destructor writes it; nothing else touches the disk. A
+// file and the destructor writes it; nothing else writes the file. A
 // damaged file costs only what is damaged: a value that fails its rule
-// keeps its default, and a file that does not load at all is kept as
-// "<path>.bad" before the new one is written.
+// keeps its default, and a file that does not load at all is copied to
+// "<path>.bad" (numbered after the first) at once; one that cannot be
+// copied is never overwritten.
 class AppConfig {
  public:
   explicit AppConfig(const std::string& path);
@@ -34,6 +35,9 @@ class AppConfig {
   AppConfig& operator=(const AppConfig&) = delete;
 
   const std::string& GetPath() const { return path_; }
+  // What the user should hear about the file read at start (it did not
+  // load, and where it was kept); empty when it loaded or was missing.
+  std::string LoadProblem() const;
   const std::string& GetClientId() const { return clientId_; }
 
   bool GetWindowMaximized() const { return windowMaximized_; }
@@ -102,8 +106,11 @@ class AppConfig {
   void ReadProfile(const ConfigElement& e);
   void ReadRSStats(const ConfigElement& e);
 
+  void KeepDamagedFile();
+
   std::string path_;
-  bool keepAsBad_ = false;
+  std::string damagedCopy_;
+  bool damagedNotKept_ = false;
   std::string clientId_;
   std::vector<SizePreset> presets_;
   std::vector<std::unique_ptr<ConfigProfile>> profiles_;

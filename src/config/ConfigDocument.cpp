@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "config/ConfigTokenizer.h"
+#include "platform/FileSystem.h"
 #include "platform/Utf16Text.h"
 
 namespace ostrel {
@@ -114,15 +115,14 @@ bool ReadAll(const std::string& path, std::string& bytes) {
   return ok;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
+// Over the file itself, for a folder that cannot take a temporary file:
+// the old bytes are overwritten, then whatever is left of them cut off.
+bool WriteInPlace(const std::string& path, const std::string& bytes) {
+  int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool ok = FileSystem::WriteAll(fd, bytes) &&
+            ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fsync(fd) == 0;
+  return close(fd) == 0 && ok;
 }
 
 }  // namespace
@@ -151,16 +151,20 @@ bool ConfigDocument::LoadFromBytes(std::string_view bytes) {
   return Parse(Utf16Text::Decode(bytes));
 }
 
+// A configuration reached through a link is written where the link points,
+// so the link stays.
 bool ConfigDocument::Save() const {
-  std::string temp = path_ + ".XXXXXX";
+  const std::string target = FileSystem::ResolveLinks(path_);
+  const std::string bytes = Utf16Text::Encode(Serialize());
+  std::string temp = target + ".XXXXXX";
   int fd = mkstemp(temp.data());
-  if (fd < 0) return false;
+  if (fd < 0) return WriteInPlace(target, bytes);
   // mkstemp makes the file private; keep the old file's permissions instead.
   struct stat old;
-  fchmod(fd, stat(path_.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-  bool ok = WriteAll(fd, Utf16Text::Encode(Serialize())) && fsync(fd) == 0;
+  fchmod(fd, stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+  bool ok = FileSystem::WriteAll(fd, bytes) && fsync(fd) == 0;
   ok = close(fd) == 0 && ok;
-  ok = ok && rename(temp.c_str(), path_.c_str()) == 0;
+  ok = ok && rename(temp.c_str(), target.c_str()) == 0;
   if (!ok) unlink(temp.c_str());
   return ok;
 }

@@ -22,7 +22,9 @@ class ConfigDocument {
   bool Load();
   // Writes the tree; the old file is replaced only once the new one is
   // complete on disk (temporary file, then rename), so a failed save leaves
-  // it as it was.
+  // it as it was. Through a link, the file the link leads to is written.
+  // Where the folder cannot take the temporary file but the file itself is
+  // writable, the file is overwritten in place.
   bool Save() const;
 
   // Load from the file's bytes (UTF-16LE).

@@ -85,6 +85,8 @@ class ChildView : public QWidget, public MainViewUi, public ComputeUi, public Ca
   void UpdateCandidatePanel();
   void UpdateActionPanel();
   void ReloadAll();
+  // What the user must know once the window shows (a damaged Ostrel.cfg).
+  void TellStartProblems() { commands_.TellLoadProblem(); }
   void SaveColumnWidths();
 
   CListCtrlCandidates& CandidateListView() { return *candidates_; }

@@ -127,4 +127,63 @@ bool FileSystem::DeleteTree(const std::string& path) {
   return ok && (error == 0 || error == ENOENT);
 }
 
+std::string FileSystem::ResolveLinks(const std::string& path) {
+  std::string current = path;
+  // As many steps as the kernel follows before it gives up (ELOOP).
+  for (int step = 0; step < 40; ++step) {
+    char target[4096];
+    ssize_t n = readlink(current.c_str(), target, sizeof target - 1);
+    if (n <= 0) break;
+    std::string next(target, static_cast<size_t>(n));
+    if (next.front() != '/') {
+      size_t slash = current.rfind('/');
+      next = (slash == std::string::npos ? std::string() : current.substr(0, slash + 1)) + next;
+    }
+    current = std::move(next);
+  }
+  return current;
+}
+
+bool FileSystem::WriteAll(int fd, std::string_view bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+int FileSystem::CopyToNew(const std::string& from, const std::string& to) {
+  int in = open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (in < 0) return errno;
+  struct stat st;
+  if (fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
+    int error = S_ISREG(st.st_mode) ? errno : EINVAL;
+    close(in);
+    return error;
+  }
+  int out = open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 0666);
+  if (out < 0) {
+    int error = errno;
+    close(in);
+    return error;
+  }
+  int error = 0;
+  char buffer[64 * 1024];
+  while (error == 0) {
+    ssize_t n = read(in, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) error = errno;
+    if (n <= 0) break;
+    if (!WriteAll(out, std::string_view(buffer, static_cast<size_t>(n)))) error = errno;
+  }
+  if (error == 0 && fsync(out) != 0) error = errno;
+  if (close(out) != 0 && error == 0) error = errno;
+  close(in);
+  if (error != 0) unlink(to.c_str());
+  return error;
+}
+
 }  // namespace ostrel

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <string_view>
 
 #include "platform/FileStatus.h"
 #include "platform/FileTimes.h"
@@ -31,6 +32,16 @@ class FileSystem {
   // Removes a whole tree; links are removed, never followed. A missing path
   // counts as removed.
   static bool DeleteTree(const std::string& path);
+
+  // The path a chain of symbolic links at path leads to (the path itself
+  // when it is no link); the end of the chain need not exist.
+  static std::string ResolveLinks(const std::string& path);
+  // Copies a regular file into a new file at to, which must not exist: 0 on
+  // success, else the errno value (EEXIST when to exists). A failed copy
+  // leaves no partial file.
+  static int CopyToNew(const std::string& from, const std::string& to);
+  // write() until all bytes are out; false on an error.
+  static bool WriteAll(int fd, std::string_view bytes);
 };
 
 }  // namespace ostrel

@@ -242,5 +242,23 @@ TEST_F(ViewCommands, RefreshSizesWithNothingChangedAsksNothing) {
   EXPECT_EQ(app->ResultSets().Count(), 3);
 }
 
+TEST(StartProblems, ADamagedConfigurationIsToldOnce) {
+  setenv("OSTREL_STATS_URL", "http://127.0.0.1:1/", 1);
+  test::TempDir dir;
+  const std::string path = dir.WriteFile("Ostrel.cfg", "not UTF-16 markup");
+  for (int start = 0; start < 2; ++start) {
+    Ostrel3App app(path);
+    ScriptedView view;
+    MainViewCommands(app, view).TellLoadProblem();
+    if (start == 0) {
+      EXPECT_EQ(view.shown, (std::vector<std::string>{
+                                "Warning: Ostrel.cfg could not be read and was kept as " + path +
+                                ".bad; the defaults are used."}));
+    } else {
+      EXPECT_TRUE(view.shown.empty()) << "the file written at exit loads";
+    }
+  }
+}
+
 }  // namespace
 }  // namespace ostrel

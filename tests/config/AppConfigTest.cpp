@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <functional>
@@ -238,10 +239,42 @@ TEST_F(Config, EmptyOrDamagedFileStartsFromTheDefaults) {
   {
     AppConfig config(path());
     EXPECT_EQ(config.GetWindowPosX(), 10);
+    EXPECT_EQ(ReadText(path() + ".bad"), damaged) << "kept at once, before anything is written";
+    EXPECT_EQ(config.LoadProblem(), "Ostrel.cfg could not be read and was kept as " + path() +
+                                         ".bad; the defaults are used.");
   }
-  EXPECT_EQ(ReadText(path() + ".bad"), damaged) << "the damaged file is kept aside";
   AppConfig reloaded(path());
   EXPECT_EQ(reloaded.GetProfileNames(), (std::vector<std::string>{"Default"}));
+  EXPECT_EQ(reloaded.LoadProblem(), "");
+}
+
+// Every damaged file is kept, none overwrites an earlier one; a file that
+// cannot even be copied is never overwritten.
+TEST_F(Config, DamagedFilesAreKeptUnderNewNames) {
+  for (const char* markup : {"<Config>", "<Config><A>", "<Config><B>"}) {
+    WriteConfig(markup);
+    AppConfig config(path());
+  }
+  EXPECT_EQ(ReadText(path() + ".bad"), "<Config>");
+  EXPECT_EQ(ReadText(path() + ".bad.2"), "<Config><A>");
+  EXPECT_EQ(ReadText(path() + ".bad.3"), "<Config><B>");
+
+  WriteConfig("<Config><C>");
+  chmod(dir.Path().c_str(), 0777);
+  chmod(path().c_str(), 0222);  // writable, not readable
+  const std::string file = path();
+  EXPECT_TRUE(test::AsUnprivilegedUser([&] {
+    std::string problem;
+    {
+      AppConfig config(file);
+      problem = config.LoadProblem();
+    }
+    return problem == "Ostrel.cfg could not be read; the defaults are used, and " + file +
+                          " will not be overwritten.";
+  }));
+  chmod(path().c_str(), 0644);
+  EXPECT_EQ(ReadText(path()), "<Config><C>");
+  EXPECT_FALSE(FileSystem::LookUp(path() + ".bad.4").exists);
 }
 
 TEST_F(Config, UnreadableNamesAreRefusedAndValuesStayReadable) {

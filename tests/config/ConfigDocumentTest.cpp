@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "config/ConfigDocument.h"
+#include "platform/FileSystem.h"
 #include "platform/Utf16Text.h"
 #include "support/TempDir.h"
 
@@ -141,6 +147,86 @@ TEST(ConfigDocument, DamagedFilesDoNotLoad) {
   EXPECT_FALSE(folder.Load());
   ConfigDocument fine(dir.WriteFile("good.cfg", good));
   EXPECT_TRUE(fine.Load());
+}
+
+// A configuration kept elsewhere and linked in stays linked: the file the
+// link (or chain of links, relative or not) leads to is written.
+TEST(ConfigDocument, SavesThroughLinks) {
+  test::TempDir dir;
+  dir.WriteFile("dotfiles/Ostrel.cfg", "old");
+  const std::string links[] = {dir.MakeLink("absolute.cfg", dir / "dotfiles/Ostrel.cfg"),
+                               dir.MakeLink("relative.cfg", "dotfiles/Ostrel.cfg"),
+                               dir.MakeLink("chain.cfg", "relative.cfg")};
+  for (const std::string& link : links) {
+    ConfigDocument doc(link);
+    doc.AddChild("Link", link);
+    ASSERT_TRUE(doc.Save()) << link;
+    EXPECT_TRUE(FileSystem::IsLink(link)) << link;
+    ConfigDocument again(dir / "dotfiles/Ostrel.cfg");
+    ASSERT_TRUE(again.Load());
+    EXPECT_EQ(again.GetChildren().at(0)->GetValue(), link);
+  }
+  ConfigDocument dangling(dir.MakeLink("new.cfg", "dotfiles/new/../New.cfg"));
+  dir.MakeFolder("dotfiles/new");
+  ASSERT_TRUE(dangling.Save());
+  EXPECT_TRUE(FileSystem::LookUp(dir / "dotfiles/New.cfg").IsRegular());
+}
+
+// A portable copy in a folder the user may not write to, with a writable
+// file: no temporary file can be made there, so the file is written in
+// place.
+TEST(ConfigDocument, ReadOnlyFolderWithAWritableFile) {
+  test::TempDir dir;
+  const std::string folder = dir.MakeFolder("portable");
+  const std::string path = dir.WriteFile("portable/Ostrel.cfg", std::string(5000, 'x'));
+  chmod(dir.Path().c_str(), 0755);
+  chmod(path.c_str(), 0666);
+  chmod(folder.c_str(), 0555);
+  EXPECT_TRUE(test::AsUnprivilegedUser([&] {
+    ConfigDocument doc(path);
+    doc.AddChild("Portable", "yes");
+    return doc.Save();
+  }));
+  chmod(folder.c_str(), 0755);
+  ConfigDocument again(path);
+  ASSERT_TRUE(again.Load()) << "written whole, the old longer text cut off";
+  EXPECT_EQ(again.GetChildren().at(0)->GetValue(), "yes");
+}
+
+// A process killed at any moment while it saves leaves the old file or the
+// new one on disk, whole; never a mix or a truncated file.
+TEST(ConfigDocument, AKillDuringASaveLeavesTheOldOrTheNewFile) {
+  test::TempDir dir;
+  const std::string path = dir / "Ostrel.cfg";
+  auto fill = [](ConfigDocument& doc, const std::string& tag) {
+    for (int i = 0; i < 20000; ++i) {
+      doc.AddChild("Candidate").AddChild("FullName", "/home/user/Music/" + tag + std::to_string(i));
+    }
+  };
+  ConfigDocument a(path);
+  ConfigDocument b(path);
+  fill(a, "a");
+  fill(b, "bb");
+  const std::string aBytes = Utf16Text::Encode(a.Serialize());
+  const std::string bBytes = Utf16Text::Encode(b.Serialize());
+  ASSERT_TRUE(a.Save());
+  std::mt19937 random(12345);
+  for (int round = 0; round < 30; ++round) {
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      while (a.Save() && b.Save()) {
+      }
+      _exit(1);
+    }
+    usleep(std::uniform_int_distribution<useconds_t>(0, 30000)(random));
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    std::string bytes = ReadBytes(path);
+    ASSERT_TRUE(bytes == aBytes || bytes == bBytes)
+        << "round " << round << ": " << bytes.size() << " bytes";
+  }
 }
 
 TEST(ConfigDocument, FailedSaveLeavesTheOldFile) {

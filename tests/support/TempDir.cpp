@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -82,6 +83,19 @@ std::string TempDir::MakeLink(std::string_view relative, const std::string& targ
   MakeParent(path);
   if (symlink(target.c_str(), path.c_str()) != 0) throw std::runtime_error("symlink failed");
   return path;
+}
+
+bool AsUnprivilegedUser(const std::function<bool()>& body) {
+  if (geteuid() != 0) return body();
+  pid_t child = fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    constexpr uid_t kNobody = 65534;
+    bool ok = setgid(kNobody) == 0 && setuid(kNobody) == 0 && body();
+    _exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 bool RunCommand(const std::string& command) { return std::system(command.c_str()) == 0; }

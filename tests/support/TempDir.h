@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,11 @@ class TempDir {
  private:
   std::string path_;
 };
+
+// Runs body where file permissions bind: as root (whom they do not bind) in
+// a child process as the user nobody, else here. True when body returned
+// true. The folders body works in must be open to that user.
+bool AsUnprivilegedUser(const std::function<bool()>& body);
 
 // Runs a shell command; true when it exited with status 0.
 bool RunCommand(const std::string& command);
