@@ -1,7 +1,10 @@
 #include "cli/CliArguments.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
+
+#include "cli/CliPresets.h"
 
 namespace ostrel {
 
@@ -26,35 +29,40 @@ std::optional<Int> ParseInteger(const std::string& text) {
 
 }  // namespace
 
+const char* const CliArguments::kMediaForms =
+    "give bytes (734003200), a number with K, M, G or T, powers of 1024 (700M, 700MB, 700MiB, "
+    "4.7G), or a preset: cd74, cd80, dvd, dvd+r, dvd-ram, dvd-dl, bd25, bd50 or a preset name "
+    "of Ostrel.cfg (ostrel-cli presets lists them)";
+
+// A number with an optional unit: B, or K, M, G, T with B or iB after it or
+// alone, in either case; the units are powers of 1024.
 std::optional<int64_t> CliArguments::ParseSize(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  int shift = 0;
-  switch (text.back()) {
-    case 'K':
-    case 'k':
-      shift = 10;
-      break;
-    case 'M':
-    case 'm':
-      shift = 20;
-      break;
-    case 'G':
-    case 'g':
-      shift = 30;
-      break;
-    default:
-      break;
+  size_t unitStart = text.find_first_not_of("0123456789.");
+  std::string unit = unitStart == std::string::npos ? "" : text.substr(unitStart);
+  for (char& c : unit) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  int shift = -1;
+  const std::pair<const char*, int> units[] = {{"", 0}, {"b", 0}, {"k", 10}, {"m", 20},
+                                               {"g", 30}, {"t", 40}};
+  for (const auto& [letter, power] : units) {
+    if (unit == letter || (power > 0 && (unit == std::string(letter) + "b" ||
+                                         unit == std::string(letter) + "ib"))) {
+      shift = power;
+    }
   }
-  if (shift == 0) return ParseInteger<int64_t>(text);
-  std::optional<double> number = ParseNumber(text.substr(0, text.size() - 1));
-  if (!number || *number < 0 || *number * std::ldexp(1.0, shift) >= 9.2e18) return std::nullopt;
-  return static_cast<int64_t>(*number * std::ldexp(1.0, shift));
+  if (shift < 0 || unitStart == 0) return std::nullopt;
+  std::optional<double> number = ParseNumber(text.substr(0, unitStart));
+  if (!number) return std::nullopt;
+  double bytes = std::ldexp(*number, shift);
+  if (bytes < 1.0 || bytes >= 9223372036854775808.0) return std::nullopt;
+  return static_cast<int64_t>(bytes);
 }
 
 std::optional<ComputeRequest> CliArguments::ParseCompute(const std::vector<std::string>& args,
                                                          std::string& error) {
   ComputeRequest request;
   CalcSettings& s = request.settings;
+  std::optional<double> presetMinutes;
+  bool minutesGiven = false;
   auto fail = [&](const std::string& message) {
     error = message;
     return std::nullopt;
@@ -71,12 +79,20 @@ std::optional<ComputeRequest> CliArguments::ParseCompute(const std::vector<std::
       if (*v != "data" && *v != "audio") return fail("--mode must be data or audio");
       s.SetCalcType(*v == "audio" ? 10 : 0);
     } else if (arg == "--media") {
-      std::optional<int64_t> size = ParseSize(*v);
-      if (!size || !s.SetMediaSize(*size)) return fail("--media: not a size: " + *v);
+      if (std::optional<int64_t> size = ParseSize(*v)) {
+        s.SetMediaSize(*size);
+      } else if (std::optional<SizePreset> preset = CliPresets::Find(*v)) {
+        s.SetMediaSize(preset->GetSize());
+        s.SetMediaSizeType(preset->GetSizeType());
+        presetMinutes = preset->GetAudioLength();
+      } else {
+        return fail("--media: cannot read \"" + *v + "\"; " + kMediaForms);
+      }
     } else if (arg == "--audio-minutes") {
       std::optional<double> minutes = ParseNumber(*v);
       if (!minutes || !s.SetAudioLength(*minutes))
         return fail("--audio-minutes: not a length: " + *v);
+      minutesGiven = true;
     } else if (arg == "--pct") {
       size_t colon = v->find(':');
       std::optional<double> low = ParseNumber(v->substr(0, colon));
@@ -124,6 +140,9 @@ std::optional<ComputeRequest> CliArguments::ParseCompute(const std::vector<std::
     }
   }
   if (request.paths.empty()) return fail("no PATH given");
+  // A preset's playing time counts unless one was given.
+  if (presetMinutes && !minutesGiven) s.SetAudioLength(*presetMinutes);
+  if (s.HasMaxBelowMin()) return fail(CalcSettings::kMaxBelowMinText);
   return request;
 }
 

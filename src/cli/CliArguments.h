@@ -32,8 +32,11 @@ class CliArguments {
  public:
   static std::optional<ComputeRequest> ParseCompute(const std::vector<std::string>& args,
                                                     std::string& error);
-  // Bytes, or a number with K, M or G (powers of 1024), truncated to bytes.
+  // Bytes, or a number with a unit (B; K, M, G or T, powers of 1024, alone
+  // or with B or iB), truncated to bytes; at least one byte.
   static std::optional<int64_t> ParseSize(const std::string& text);
+  // What --media accepts, for its error message.
+  static const char* const kMediaForms;
 };
 
 }  // namespace ostrel

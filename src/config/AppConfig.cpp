@@ -1,6 +1,7 @@
 #include "config/AppConfig.h"
 
 #include <cerrno>
+#include <optional>
 
 #include "app/UsageStats.h"
 #include "config/ConfigDocument.h"
@@ -177,6 +178,28 @@ void WriteProfile(ConfigElement& parent, const ConfigProfile& p, bool current) {
   e.AddChild("DeleteAfterBurn", FormatBoolValue(a.GetDeleteAfterBurn()));
 }
 
+// A "SizePreset" element, when its name and all three values are accepted.
+std::optional<SizePreset> PresetOf(const ConfigElement& e) {
+  SizePreset preset;
+  const std::string* name = FirstAttribute(e, "name");
+  if (name == nullptr || !preset.SetName(*name)) return std::nullopt;
+  bool size = false;
+  bool type = false;
+  bool length = false;
+  for (const auto& child : e.GetChildren()) {
+    const std::string& key = child->GetName();
+    if (key == "MediaSize" && !size) {
+      Int64(*child, [&](int64_t v) { size = preset.SetSize(v); });
+    } else if (key == "MediaSizeType" && !type) {
+      Int(*child, [&](int32_t v) { type = preset.SetSizeType(v); });
+    } else if (key == "AudioLength" && !length) {
+      Double(*child, [&](double v) { length = preset.SetAudioLength(v); });
+    }
+  }
+  if (!size || !type || !length) return std::nullopt;
+  return preset;
+}
+
 }  // namespace
 
 AppConfig::AppConfig(const std::string& path)
@@ -320,23 +343,19 @@ void AppConfig::ReadExecutionCount(const ConfigElement& e) {
 }
 
 void AppConfig::ReadPreset(const ConfigElement& e) {
-  SizePreset preset;
-  const std::string* name = FirstAttribute(e, "name");
-  if (name == nullptr || !preset.SetName(*name)) return;
-  bool size = false;
-  bool type = false;
-  bool length = false;
-  for (const auto& child : e.GetChildren()) {
-    const std::string& key = child->GetName();
-    if (key == "MediaSize" && !size) {
-      Int64(*child, [&](int64_t v) { size = preset.SetSize(v); });
-    } else if (key == "MediaSizeType" && !type) {
-      Int(*child, [&](int32_t v) { type = preset.SetSizeType(v); });
-    } else if (key == "AudioLength" && !length) {
-      Double(*child, [&](double v) { length = preset.SetAudioLength(v); });
+  if (std::optional<SizePreset> preset = PresetOf(e)) presets_.push_back(*preset);
+}
+
+std::vector<SizePreset> AppConfig::ReadPresets(const std::string& path) {
+  ConfigDocument doc(path);
+  std::vector<SizePreset> presets;
+  if (doc.Load()) {
+    for (const auto& child : doc.GetChildren()) {
+      if (child->GetName() != "SizePreset") continue;
+      if (std::optional<SizePreset> preset = PresetOf(*child)) presets.push_back(*preset);
     }
   }
-  if (size && type && length) presets_.push_back(preset);
+  return presets.empty() ? BuiltInPresets() : presets;
 }
 
 void AppConfig::ReadProfile(const ConfigElement& e) {
@@ -473,7 +492,8 @@ void AppConfig::SaveFile() {
 // be copied is not overwritten at all.
 void AppConfig::KeepDamagedFile() {
   for (int n = 1; n < 1000; ++n) {
-    std::string copy = path_ + ".bad" + (n == 1 ? "" : "." + std::to_string(n));
+    std::string copy = path_ + ".bad";
+    if (n > 1) copy.append(".").append(std::to_string(n));
     int error = FileSystem::CopyToNew(path_, copy);
     if (error == 0) {
       damagedCopy_ = copy;

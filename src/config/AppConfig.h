@@ -96,6 +96,10 @@ class AppConfig {
   // Copies the preset's size, unit and length into the current profile.
   bool ApplyPreset(int index);
   static std::vector<SizePreset> BuiltInPresets();
+  // The presets of a configuration file as the program would read them,
+  // without keeping, generating or writing anything (the built-in ones when
+  // the file gives none): for readers such as the command line.
+  static std::vector<SizePreset> ReadPresets(const std::string& path);
 
  private:
   void LoadFile();

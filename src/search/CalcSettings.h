@@ -9,7 +9,7 @@ namespace ostrel {
 
 // The settings that steer a calculation, part of every profile. Each setter
 // refuses a value outside its range, keeps the old one and returns false.
-// Nothing here makes PctMin <= PctMax; the options dialog warns about it.
+// Nothing here makes PctMin <= PctMax; the options dialog refuses it on OK.
 class CalcSettings {
  public:
   CalcType GetCalcType() const { return calcType_; }
@@ -36,6 +36,23 @@ class CalcSettings {
   // The media size as the main view shows it: in its unit with the byte
   // count (Data), or hours, minutes and seconds (Audio).
   std::string MediaSizeSummary() const;
+
+  // The checks of the calculation options on OK, with their texts: an error
+  // (a window whose maximum lies below its minimum) and two warnings of
+  // searches that may run without end.
+  bool HasMaxBelowMin() const { return usePcts_ && pctMax_ < pctMin_; }
+  bool HasEqualPctsWithoutTimeLimit() const {
+    return usePcts_ && !useTimeLimit_ && pctMax_ == pctMin_;
+  }
+  bool HasNoLimit() const { return !usePcts_ && !useTimeLimit_; }
+  static constexpr const char* kMaxBelowMinText =
+      "Maximum Percentage should be greater than Minimum Percentage.";
+  static constexpr const char* kEqualPctsText =
+      "The Minimum and Maximum percentages are equal.\n\nThis may result in extremely long "
+      "calculation times.";
+  static constexpr const char* kNoLimitText =
+      "\"Use Percentages\" and \"Use Time Limit\" are both disabled.\n\nThis means that "
+      "calculations will run until manually halted.";
 
   // The display units: 0, 10, 20 or 30, the power of two of bytes, KB, MB, GB.
   static bool IsValidMediaSizeType(int type) {

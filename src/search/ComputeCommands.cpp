@@ -80,13 +80,18 @@ std::vector<ExclusionRow> ComputeCommands::ExclusionRows(
     }
     row.reason = audio ? "Too Large (" + FormatDuration(g->GetTotalAudioLength()) + ")"
                        : "Too Large (" + FormatGroupedInteger(g->GetTotalSize()) + " bytes)";
+    row.candidates = g->GetMemberCount();
+    row.bytes = g->GetTotalSize();
+    row.seconds = audio ? g->GetTotalAudioLength() : 0.0;
     rows.push_back(std::move(row));
   }
   for (const Exclusion& e : exclusions) {
+    const bool old = e.reason == ExclusionReason::ModifiedBefore;
     rows.push_back({e.candidate->GetFullPath(),
-                    e.reason == ExclusionReason::ModifiedBefore ? "Modified Before Specified Time"
-                                                                : "Archive Flag Not Set",
-                    IconOf(*e.candidate)});
+                    old ? "Modified Before Specified Time" : "Archive Flag Not Set",
+                    IconOf(*e.candidate), old ? LeftOut::ModifiedBefore : LeftOut::ArchiveFlag, 1,
+                    static_cast<int64_t>(e.candidate->GetSize()),
+                    audio ? e.candidate->GetAudioLength() : 0.0});
   }
   return rows;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,19 @@ namespace ostrel {
 
 enum class RowIcon { File, Folder, Group };
 
+// Why a row of the exclusion question is left out.
+enum class LeftOut { TooLarge, ModifiedBefore, ArchiveFlag };
+
 // One row of the exclusion question: a candidate or group and why it is
-// left out.
+// left out, with what it holds.
 struct ExclusionRow {
   std::string candidate;
   std::string reason;
   RowIcon icon;
+  LeftOut why = LeftOut::TooLarge;
+  int candidates = 1;
+  int64_t bytes = 0;
+  double seconds = 0.0;
 };
 
 // What the compute commands need from the window system. The window

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "config/AppConfig.h"
 #include "support/TempDir.h"
 
 extern char** environ;
@@ -27,7 +28,7 @@ struct Result {
 // SIGINT once standard error has shown that text, and again for each
 // further count.
 Result RunCli(const std::vector<std::string>& args, const std::string& interruptOn = "",
-              int interrupts = 1) {
+              int interrupts = 1, const std::string& folder = "") {
   int outPipe[2];
   int errPipe[2];
   if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return {};
@@ -37,6 +38,7 @@ Result RunCli(const std::vector<std::string>& args, const std::string& interrupt
   posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
   posix_spawn_file_actions_addclose(&actions, outPipe[0]);
   posix_spawn_file_actions_addclose(&actions, errPipe[0]);
+  if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
   std::vector<std::string> all = {OSTREL_CLI};
   all.insert(all.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -83,11 +85,20 @@ std::string WithoutTimes(const std::string& text) {
   return std::regex_replace(out, std::regex("; [0-9.]+s elapsed"), "; Ts elapsed");
 }
 
+// Each test has its own Ostrel.cfg, which the command line only reads.
 class Cli : public ::testing::Test {
  protected:
+  void SetUp() override { setenv("OSTREL_CONFIG", (dir / "Ostrel.cfg").c_str(), 1); }
   std::string Sized(const std::string& name, uint64_t size) { return dir.MakeSparse(name, size); }
   test::TempDir dir;
 };
+
+// The "mediaSize" of the first result set, or -1.
+int64_t MediaSizeOf(const Result& r) {
+  std::smatch m;
+  if (!std::regex_search(r.out, m, std::regex("\"mediaSize\":([0-9]+)"))) return -1;
+  return std::stoll(m[1]);
+}
 
 TEST_F(Cli, FillsOneMediumAndReportsTheOutcome) {
   std::vector<std::string> args = {"compute", "--media", "1000", "--pct", "99:100"};
@@ -160,8 +171,15 @@ TEST_F(Cli, UsageErrorsExitWithTwo) {
     const char* message;
   } cases[] = {
       {{"compute", dir / "missing"}, "missing: no such file or folder"},
-      {{"compute", "--media", "12Q", file}, "--media: not a size: 12Q"},
+      {{"compute", "--media", "12Q", file},
+       "--media: cannot read \"12Q\"; give bytes (734003200), a number with K, M, G or T"},
+      {{"compute", "--media", "0", file}, "--media: cannot read \"0\""},
+      {{"compute", "--media", "MB", file}, "--media: cannot read \"MB\""},
       {{"compute", "--pct", "99", file}, "--pct must be MIN:MAX"},
+      {{"compute", "--pct", "100:50", file},
+       "Maximum Percentage should be greater than Minimum Percentage."},
+      {{"compute", "--pct", "-1:100", file}, "--pct must be MIN:MAX"},
+      {{"compute", "--pct", "50:0", file}, "--pct must be MIN:MAX"},
       {{"compute", "--mode", "video", file}, "--mode must be data or audio"},
       {{"compute", "--group", "-1=" + file}, "--group must be N=PATH"},
       {{"compute", "--frobnicate", file}, "unknown option --frobnicate"},
@@ -174,6 +192,91 @@ TEST_F(Cli, UsageErrorsExitWithTwo) {
     EXPECT_EQ(r.status, 2) << c.message;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
   }
+}
+
+// What people type for a medium, and presets by their short names or by
+// their names in Ostrel.cfg.
+TEST_F(Cli, MediaSizesAsPeopleTypeThem) {
+  {
+    AppConfig config(dir / "Ostrel.cfg");
+    config.AddPreset(SizePreset("My Disc", 123456789, 20, 12.0));
+  }
+  const std::string file = Sized("f", 1);
+  const std::pair<const char*, int64_t> cases[] = {
+      {"700M", 734003200},       {"700MB", 734003200},      {"700mib", 734003200},
+      {"4.7G", 5046586572},      {"4.7GB", 5046586572},     {"1T", 1099511627776},
+      {"734003200B", 734003200}, {"1.5K", 1536},            {"cd74", 681574400},
+      {"cd80", 734003200},       {"dvd", 4700000000},       {"dvd+r", 4700372992},
+      {"DVD-RAM", 4700307456},   {"dvd-dl", 8543666176},    {"bd25", 25025314816},
+      {"bd50", 50050629632},     {"My Disc", 123456789},    {"my disc", 123456789},
+  };
+  for (const auto& [text, bytes] : cases) {
+    Result r = RunCli({"compute", "--json", "--media", text, file});
+    EXPECT_EQ(r.status, 0) << text << r.err;
+    EXPECT_EQ(MediaSizeOf(r), bytes) << text;
+  }
+  Result minutes = RunCli({"compute", "--json", "--mode", "audio", "--media", "cd74", file});
+  EXPECT_NE(minutes.out.find("\"mediaAudioLength\":4433.4"), std::string::npos) << minutes.out;
+  Result given = RunCli({"compute", "--json", "--mode", "audio", "--audio-minutes", "10",
+                         "--media", "cd74", file});
+  EXPECT_NE(given.out.find("\"mediaAudioLength\":600"), std::string::npos) << given.out;
+
+  Result listing = RunCli({"presets"});
+  EXPECT_EQ(listing.status, 0);
+  for (const char* line : {"  cd80", "  bd50", "  \"My Disc\""}) {
+    EXPECT_NE(listing.out.find(line), std::string::npos) << line << "\n" << listing.out;
+  }
+}
+
+TEST_F(Cli, RelativePathsBecomeAbsolute) {
+  const std::string file = dir.MakeSparse("rel/a", 10);
+  for (const char* given : {"rel/a", "./rel/../rel/a"}) {
+    Result r = RunCli({"compute", "--json", given}, "", 0, dir.Path());
+    EXPECT_NE(r.out.find("\"path\":\"" + file + "\""), std::string::npos) << given << r.out;
+  }
+  Result measured = RunCli({"measure", "rel"}, "", 0, dir.Path());
+  EXPECT_EQ(measured.out.rfind(dir / "rel" + "\t", 0), 0u) << measured.out;
+}
+
+TEST_F(Cli, SearchesWithoutEndAreWarnedOf) {
+  const std::string file = Sized("f", 1);
+  Result none = RunCli({"compute", "--no-pct", file});
+  EXPECT_NE(none.err.find("Warning: \"Use Percentages\" and \"Use Time Limit\" are both "
+                          "disabled.\n\nThis means that calculations will run until manually "
+                          "halted.\n"),
+            std::string::npos)
+      << none.err;
+  Result equal = RunCli({"compute", "--pct", "100:100", file});
+  EXPECT_NE(equal.err.find("Warning: The Minimum and Maximum percentages are equal.\n\n"),
+            std::string::npos)
+      << equal.err;
+  Result limited = RunCli({"compute", "--pct", "100:100", "--time-limit", "5", file});
+  EXPECT_EQ(limited.err.find("Warning:"), std::string::npos) << limited.err;
+}
+
+// Candidates that no medium can take are easy to miss: after the result
+// sets the command line counts them, with the way out.
+TEST_F(Cli, WhatIsLeftOutIsCounted) {
+  std::vector<std::string> args = {"compute", "--media", "dvd"};
+  for (int i = 0; i < 10; ++i) args.push_back(dir.MakeSparse("big" + std::to_string(i) + "/f", 6442450944));
+  Result r = RunCli(args);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("\nLeft out: 10 candidates, 64,424,509,440 bytes (60.0gb), larger than "
+                       "the medium.\nHint: --expand fit splits folders larger than the medium "
+                       "into parts that fit; --expand all breaks every folder into its files.\n"),
+            std::string::npos)
+      << r.out;
+
+  Result partly = RunCli({"compute", "--all", "--media", "1000", "--pct", "10:50", Sized("s", 100),
+                          Sized("m", 600), Sized("l", 700), Sized("xl", 1200)});
+  EXPECT_EQ(partly.status, 0) << partly.err;
+  EXPECT_NE(partly.out.find("Left out: 1 candidate, 1200 bytes (1.17kb), larger than the medium."),
+            std::string::npos)
+      << partly.out;
+  EXPECT_NE(partly.out.find("Not placed: 2 candidates, 1300 bytes (1.27kb): none of them fits "
+                            "below the maximum percentage.\n"),
+            std::string::npos)
+      << partly.out;
 }
 
 TEST_F(Cli, NothingKeptExitsWithOne) {

@@ -218,23 +218,20 @@ void CDialogCalcOptions::ReadAudioLength() {
 
 void CDialogCalcOptions::accept() {
   const CalcSettings& c = Calc();
-  if (c.GetUsePcts() && c.GetPctMax() < c.GetPctMin()) {
-    messages_.Show("Error", "Maximum Percentage should be greater than Minimum Percentage.",
-                   MessageIcon::Warning, MessageButtons::Ok, Answer::Ok);
+  const std::string question = " Do you wish to continue?";
+  if (c.HasMaxBelowMin()) {
+    messages_.Show("Error", CalcSettings::kMaxBelowMinText, MessageIcon::Warning,
+                   MessageButtons::Ok, Answer::Ok);
     return;
   }
-  if (c.GetUsePcts() && !c.GetUseTimeLimit() && c.GetPctMax() == c.GetPctMin() &&
-      messages_.Show("Warning",
-                     "The Minimum and Maximum percentages are equal.\n\nThis may result in "
-                     "extremely long calculation times. Do you wish to continue?",
-                     MessageIcon::Warning, MessageButtons::YesNo, Answer::Yes) == Answer::No) {
+  if (c.HasEqualPctsWithoutTimeLimit() &&
+      messages_.Show("Warning", CalcSettings::kEqualPctsText + question, MessageIcon::Warning,
+                     MessageButtons::YesNo, Answer::Yes) == Answer::No) {
     return;
   }
-  if (!c.GetUsePcts() && !c.GetUseTimeLimit() &&
-      messages_.Show("Warning",
-                     "\"Use Percentages\" and \"Use Time Limit\" are both disabled.\n\nThis means "
-                     "that calculations will run until manually halted. Do you wish to continue?",
-                     MessageIcon::Warning, MessageButtons::YesNo, Answer::Yes) == Answer::No) {
+  if (c.HasNoLimit() &&
+      messages_.Show("Warning", CalcSettings::kNoLimitText + question, MessageIcon::Warning,
+                     MessageButtons::YesNo, Answer::Yes) == Answer::No) {
     return;
   }
   QDialog::accept();
