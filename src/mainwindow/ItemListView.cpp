@@ -2,6 +2,9 @@
 
 #include <QHeaderView>
 #include <QMenu>
+#include <QStyle>
+#include <algorithm>
+#include <cmath>
 
 namespace ostrel {
 
@@ -82,10 +85,25 @@ void ItemListView::BuildColumns() {
     int column = id / 10 - 1;
     int width = StoredWidth(id);
     setColumnHidden(column, !IsShown(id));
-    if (IsShown(id)) {
-      setColumnWidth(column, width < 0 ? ItemTableModel::DefaultWidth(id) : width);
-    }
+    if (IsShown(id)) setColumnWidth(column, width < 0 ? DefaultWidth(id) : width);
   }
+}
+
+// The design widths are for an 8-point font whose characters are 5 pixels
+// wide on average; they are scaled to this view's font, and never cut a
+// header or, in Size and Audio Length, a value up to 999 GB or 99 hours.
+int ItemListView::DefaultWidth(ColumnId id) const {
+  constexpr double kDesignCharWidth = 5.0;
+  const QFontMetrics metrics = fontMetrics();
+  int width = static_cast<int>(
+      std::lround(ItemTableModel::DefaultWidth(id) * metrics.averageCharWidth() / kDesignCharWidth));
+  width = std::max(width, horizontalHeader()->sectionSizeHint(id / 10 - 1));
+  const char* widest = id == 40 ? "999,999,999,999" : id == 50 ? "99:59:59.99" : nullptr;
+  if (widest != nullptr) {
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    width = std::max(width, metrics.horizontalAdvance(widest) + 2 * margin + 2);
+  }
+  return width;
 }
 
 void ItemListView::SaveColumnWidths() {

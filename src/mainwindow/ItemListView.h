@@ -30,6 +30,8 @@ class ItemListView : public QTableView {
   virtual void SortBy(ColumnId id) = 0;
   virtual QString AudioWarning() const = 0;
   int StoredWidth(ColumnId id) const;
+  // The width of a column whose stored width is the default, in this font.
+  int DefaultWidth(ColumnId id) const;
   void StoreWidth(ColumnId id, int width);
   void ShowHeaderMenu(const QPoint& at);
 

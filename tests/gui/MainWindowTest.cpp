@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QtTest>
 #include <fstream>
 #include <sstream>
@@ -179,7 +180,8 @@ class MainWindowTest : public QObject {
       QVERIFY(list.isColumnHidden(3));
       list.ToggleColumn(20);
       QVERIFY(!list.isColumnHidden(1));
-      QCOMPARE(list.columnWidth(1), 80);
+      QCOMPARE(app.Config().GetCandidateColumnWidth(20), kDefaultColumnWidth);
+      list.setColumnWidth(0, 77);
     }
     Ostrel3App app(path());
     CMainFrame frame(app);
@@ -188,6 +190,36 @@ class MainWindowTest : public QObject {
     QVERIFY(list.isColumnHidden(3));
     QVERIFY(!list.isColumnHidden(1));
     QCOMPARE(app.Config().GetCandidateColumnWidth(40), -20);
+    QCOMPARE(list.columnWidth(0), 77);  // a stored width is not scaled
+  }
+
+  // The default widths were made for an 8-point font; in the desktop's
+  // font no header and no size is cut on a fresh start.
+  void DefaultWidthsFollowTheFont() {
+    std::remove(path().c_str());
+    {
+      AppConfig config(path());
+      CandidateVector list;
+      list.push_back(std::make_unique<Candidate>(dir.MakeSparse("dvd.iso", 26826720256)));
+      config.StoreCurrentCandidates(std::move(list));
+      for (ColumnId id : AppConfig::CandidateColumnIds()) config.SetCandidateColumnWidth(id, -10);
+      for (ColumnId id : AppConfig::ResultSetColumnIds()) config.SetResultSetColumnWidth(id, -10);
+    }
+    Ostrel3App app(path());
+    CMainFrame frame(app);
+    frame.ShowAtPlacement();
+    ItemListView* views[] = {&frame.View().CandidateListView(), &frame.View().ResultSetView()};
+    for (ItemListView* view : views) {
+      for (int column = 0; column < view->model()->columnCount(); ++column) {
+        QVERIFY2(view->columnWidth(column) >= view->horizontalHeader()->sectionSizeHint(column),
+                 qPrintable(view->model()->headerData(column, Qt::Horizontal).toString()));
+      }
+    }
+    CListCtrlCandidates& list = frame.View().CandidateListView();
+    QCOMPARE(Column(list, 3), QStringList({"26,826,720,256"}));
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    QVERIFY(list.columnWidth(3) >= list.fontMetrics().horizontalAdvance("26,826,720,256") + 2 * margin);
+    QVERIFY(list.columnWidth(1) >= 80 * list.fontMetrics().averageCharWidth() / 5);
   }
 
   void AudioLengthColumnAsksFirst() {
