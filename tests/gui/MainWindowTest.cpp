@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -300,6 +301,24 @@ class MainWindowTest : public QObject {
     QCOMPARE(Column(view.CandidateListView(), 7), QStringList({"", "", "", "", "RS #1"}));
     QCOMPARE(view.CandidateListView().model()->index(4, 0).data(Qt::ForegroundRole).value<QColor>(),
              QColor(96, 96, 96));
+  }
+
+  // Rows are a snapshot; a row the list no longer has (the list changed
+  // before the refill) is no position to act on.
+  void StaleRowsAreNoPositions() {
+    Ostrel3App app(path());
+    CMainFrame frame(app);
+    frame.ShowAtPlacement();
+    CListCtrlCandidates& list = frame.View().CandidateListView();
+    list.selectAll();
+    app.Candidates().RemoveUnusedAt({0, 1, 2});
+    QCOMPARE(list.model()->rowCount(), 5);
+    QCOMPARE(list.GetSelectedPositions(), (std::vector<size_t>{0, 1}));
+    QTimer::singleShot(0, [] {
+      if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), list.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(list.viewport(), &menu);
   }
 
   void NumberKeysAndTheSpaceBar() {
