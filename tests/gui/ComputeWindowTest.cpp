@@ -43,6 +43,8 @@ class Responder : public QObject {
   QStringList progressSeen;  // the progress texts at each press
   // Runs once, at the next report, before the press.
   std::function<void()> atReport;
+  // Runs once, when the next dialog waits for an answer.
+  std::function<void()> atModal;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -57,6 +59,7 @@ class Responder : public QObject {
  private:
   void AnswerModal() {
     QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && atModal) std::exchange(atModal, nullptr)();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       boxes << box->windowTitle() + ": " + box->text();
       box->defaultButton()->click();
@@ -271,10 +274,18 @@ class ComputeWindowTest : public QObject {
     frame.ShowAtPlacement();
     Responder responder;
     responder.acceptExclusions = false;
+    // The question holds the measured candidates: a drop must wait.
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.WriteFile("late", "x")))});
+    responder.atModal = [&] {
+      QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      static_cast<QObject&>(frame).event(&drop);
+    };
     frame.View().ComputeOne();
     QCOMPARE(responder.exclusionRows, QStringList({"c1 | Too Large (5000 bytes)"}));
     QCOMPARE(app.ResultSets().Count(), 0);
     QVERIFY(responder.boxes.isEmpty());
+    QCOMPARE(app.Candidates().Count(), size_t{2});
   }
 
   // The last button pressed is the request; acting on "Use Best, Continue"

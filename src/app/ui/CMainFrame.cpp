@@ -1,5 +1,6 @@
 #include "app/ui/CMainFrame.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
@@ -135,9 +136,15 @@ void CMainFrame::Help() {
 
 // While a long operation runs the window takes no drops and stays open, as
 // a disabled window would: a command started from inside the operation's
-// progress reports would change the candidates under it.
+// progress reports would change the candidates under it. Nor does it take
+// drops while a dialog waits for an answer (the exclusion question holds
+// the measured candidates).
+bool CMainFrame::TakesDrops() const {
+  return !MainWindowBusy::IsBusy(this) && QApplication::activeModalWidget() == nullptr;
+}
+
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-  if (MainWindowBusy::IsBusy(this)) {
+  if (!TakesDrops()) {
     event->ignore();
   } else if (event->mimeData()->hasUrls()) {
     event->acceptProposedAction();
@@ -145,7 +152,7 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dragMoveEvent(QDragMoveEvent* event) {
-  if (MainWindowBusy::IsBusy(this)) event->ignore();
+  if (!TakesDrops()) event->ignore();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -157,7 +164,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-  if (MainWindowBusy::IsBusy(this)) {
+  if (!TakesDrops()) {
     event->ignore();
     return;
   }

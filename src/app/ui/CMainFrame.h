@@ -44,6 +44,7 @@ class CMainFrame : public QMainWindow {
   void About();
   void Help();
   void StorePlacement();
+  bool TakesDrops() const;
 
   Ostrel3App& app_;
   ChildView* view_;
