@@ -2,8 +2,8 @@
 
 #include "app/Ostrel3App.h"
 #include "app/ui/CMainFrame.h"
-#include "mainwindow/ChildView.h"
 #include "config/ConfigLocation.h"
+#include "mainwindow/ChildView.h"
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);

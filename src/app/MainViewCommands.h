@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/MainViewUi.h"
 #include <vector>
 
+#include "app/MainViewUi.h"
 #include "app/Ostrel3App.h"
 
 namespace ostrel {

@@ -166,7 +166,8 @@ struct Tally {
 
 // "3 candidates, 1,000 bytes (1000 bytes)", or their playing time.
 std::string Describe(const Tally& t, bool audio) {
-  std::string text = std::to_string(t.candidates) + (t.candidates == 1 ? " candidate, " : " candidates, ");
+  std::string text =
+      std::to_string(t.candidates) + (t.candidates == 1 ? " candidate, " : " candidates, ");
   if (audio) return text + FormatDuration(t.seconds);
   return text + FormatGroupedInteger(t.bytes) + " bytes (" + FormatByteSize(t.bytes) + ")";
 }
@@ -188,10 +189,12 @@ std::string LeftOutSummary(const std::vector<ExclusionRow>& rows, const CalcSett
       t.seconds += row.seconds;
     }
     if (t.candidates > 0) {
-      text += "Left out: " + Describe(t, s.GetCalcType() == CalcType::Audio) + ", " + reason + ".\n";
+      text +=
+          "Left out: " + Describe(t, s.GetCalcType() == CalcType::Audio) + ", " + reason + ".\n";
     }
   }
-  if (std::any_of(rows.begin(), rows.end(), [](const ExclusionRow& r) { return r.why == LeftOut::TooLarge; })) {
+  if (std::any_of(rows.begin(), rows.end(),
+                  [](const ExclusionRow& r) { return r.why == LeftOut::TooLarge; })) {
     text +=
         "Hint: --expand fit splits folders larger than the medium into parts that fit; "
         "--expand all breaks every folder into its files.\n";

@@ -41,11 +41,11 @@ std::optional<int64_t> CliArguments::ParseSize(const std::string& text) {
   std::string unit = unitStart == std::string::npos ? "" : text.substr(unitStart);
   for (char& c : unit) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   int shift = -1;
-  const std::pair<const char*, int> units[] = {{"", 0}, {"b", 0}, {"k", 10}, {"m", 20},
-                                               {"g", 30}, {"t", 40}};
+  const std::pair<const char*, int> units[] = {{"", 0},   {"b", 0},  {"k", 10},
+                                               {"m", 20}, {"g", 30}, {"t", 40}};
   for (const auto& [letter, power] : units) {
-    if (unit == letter || (power > 0 && (unit == std::string(letter) + "b" ||
-                                         unit == std::string(letter) + "ib"))) {
+    if (unit == letter ||
+        (power > 0 && (unit == std::string(letter) + "b" || unit == std::string(letter) + "ib"))) {
       shift = power;
     }
   }

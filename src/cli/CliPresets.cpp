@@ -19,8 +19,7 @@ SizePreset BuiltIn(const std::string& name) {
 }
 
 bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });
@@ -67,7 +66,8 @@ std::string CliPresets::Listing() {
   for (const ShortName& s : ShortNames()) text += Line(s.name, s.preset);
   const std::string path = ConfigLocation::Resolve();
   text += "\nPresets of " + path + " (built in when it names none), by name:\n";
-  for (const SizePreset& p : AppConfig::ReadPresets(path)) text += Line("\"" + p.GetName() + "\"", p);
+  for (const SizePreset& p : AppConfig::ReadPresets(path))
+    text += Line("\"" + p.GetName() + "\"", p);
   return text;
 }
 

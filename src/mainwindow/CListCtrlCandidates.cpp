@@ -48,7 +48,8 @@ std::vector<size_t> CListCtrlCandidates::GetSelectedPositions() const {
   std::vector<size_t> positions;
   const size_t count = app_.Candidates().Count();
   for (const QModelIndex& index : selectionModel()->selectedRows()) {
-    if (static_cast<size_t>(index.row()) < count) positions.push_back(static_cast<size_t>(index.row()));
+    if (static_cast<size_t>(index.row()) < count)
+      positions.push_back(static_cast<size_t>(index.row()));
   }
   std::sort(positions.begin(), positions.end());
   return positions;

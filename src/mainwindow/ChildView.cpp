@@ -341,8 +341,8 @@ void ChildView::UpdateCandidatePanel() {
   values_["Auto-Expand:"]->setText(o.GetAutoExpandAll()     ? "All"
                                    : o.GetAutoExpandLarge() ? "To Fit Media"
                                                             : "[Off]");
-  values_["Timestamp:"]->setText(o.GetUseTimestamp() ? "On; " + Q(FormatLocalTimestamp(o.GetTimestamp()))
-                                                     : "[Off]");
+  values_["Timestamp:"]->setText(
+      o.GetUseTimestamp() ? "On; " + Q(FormatLocalTimestamp(o.GetTimestamp())) : "[Off]");
   values_["Archive Flag:"]->setText(o.GetUseArchiveFlag() ? "On" : "[Off]");
 }
 

@@ -95,8 +95,8 @@ void ItemListView::BuildColumns() {
 int ItemListView::DefaultWidth(ColumnId id) const {
   constexpr double kDesignCharWidth = 5.0;
   const QFontMetrics metrics = fontMetrics();
-  int width = static_cast<int>(
-      std::lround(ItemTableModel::DefaultWidth(id) * metrics.averageCharWidth() / kDesignCharWidth));
+  int width = static_cast<int>(std::lround(ItemTableModel::DefaultWidth(id) *
+                                           metrics.averageCharWidth() / kDesignCharWidth));
   width = std::max(width, horizontalHeader()->sectionSizeHint(id / 10 - 1));
   const char* widest = id == 40 ? "999,999,999,999" : id == 50 ? "99:59:59.99" : nullptr;
   if (widest != nullptr) {

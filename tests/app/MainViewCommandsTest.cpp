@@ -251,9 +251,9 @@ TEST(StartProblems, ADamagedConfigurationIsToldOnce) {
     ScriptedView view;
     MainViewCommands(app, view).TellLoadProblem();
     if (start == 0) {
-      EXPECT_EQ(view.shown, (std::vector<std::string>{
-                                "Warning: Ostrel.cfg could not be read and was kept as " + path +
-                                ".bad; the defaults are used."}));
+      EXPECT_EQ(view.shown,
+                (std::vector<std::string>{"Warning: Ostrel.cfg could not be read and was kept as " +
+                                          path + ".bad; the defaults are used."}));
     } else {
       EXPECT_TRUE(view.shown.empty()) << "the file written at exit loads";
     }

@@ -203,12 +203,12 @@ TEST_F(Cli, MediaSizesAsPeopleTypeThem) {
   }
   const std::string file = Sized("f", 1);
   const std::pair<const char*, int64_t> cases[] = {
-      {"700M", 734003200},       {"700MB", 734003200},      {"700mib", 734003200},
-      {"4.7G", 5046586572},      {"4.7GB", 5046586572},     {"1T", 1099511627776},
-      {"734003200B", 734003200}, {"1.5K", 1536},            {"cd74", 681574400},
-      {"cd80", 734003200},       {"dvd", 4700000000},       {"dvd+r", 4700372992},
-      {"DVD-RAM", 4700307456},   {"dvd-dl", 8543666176},    {"bd25", 25025314816},
-      {"bd50", 50050629632},     {"My Disc", 123456789},    {"my disc", 123456789},
+      {"700M", 734003200},       {"700MB", 734003200},   {"700mib", 734003200},
+      {"4.7G", 5046586572},      {"4.7GB", 5046586572},  {"1T", 1099511627776},
+      {"734003200B", 734003200}, {"1.5K", 1536},         {"cd74", 681574400},
+      {"cd80", 734003200},       {"dvd", 4700000000},    {"dvd+r", 4700372992},
+      {"DVD-RAM", 4700307456},   {"dvd-dl", 8543666176}, {"bd25", 25025314816},
+      {"bd50", 50050629632},     {"My Disc", 123456789}, {"my disc", 123456789},
   };
   for (const auto& [text, bytes] : cases) {
     Result r = RunCli({"compute", "--json", "--media", text, file});
@@ -217,8 +217,8 @@ TEST_F(Cli, MediaSizesAsPeopleTypeThem) {
   }
   Result minutes = RunCli({"compute", "--json", "--mode", "audio", "--media", "cd74", file});
   EXPECT_NE(minutes.out.find("\"mediaAudioLength\":4433.4"), std::string::npos) << minutes.out;
-  Result given = RunCli({"compute", "--json", "--mode", "audio", "--audio-minutes", "10",
-                         "--media", "cd74", file});
+  Result given = RunCli(
+      {"compute", "--json", "--mode", "audio", "--audio-minutes", "10", "--media", "cd74", file});
   EXPECT_NE(given.out.find("\"mediaAudioLength\":600"), std::string::npos) << given.out;
 
   Result listing = RunCli({"presets"});
@@ -258,7 +258,8 @@ TEST_F(Cli, SearchesWithoutEndAreWarnedOf) {
 // sets the command line counts them, with the way out.
 TEST_F(Cli, WhatIsLeftOutIsCounted) {
   std::vector<std::string> args = {"compute", "--media", "dvd"};
-  for (int i = 0; i < 10; ++i) args.push_back(dir.MakeSparse("big" + std::to_string(i) + "/f", 6442450944));
+  for (int i = 0; i < 10; ++i)
+    args.push_back(dir.MakeSparse("big" + std::to_string(i) + "/f", 6442450944));
   Result r = RunCli(args);
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find("\nLeft out: 10 candidates, 64,424,509,440 bytes (60.0gb), larger than "

@@ -241,7 +241,7 @@ TEST_F(Config, EmptyOrDamagedFileStartsFromTheDefaults) {
     EXPECT_EQ(config.GetWindowPosX(), 10);
     EXPECT_EQ(ReadText(path() + ".bad"), damaged) << "kept at once, before anything is written";
     EXPECT_EQ(config.LoadProblem(), "Ostrel.cfg could not be read and was kept as " + path() +
-                                         ".bad; the defaults are used.");
+                                        ".bad; the defaults are used.");
   }
   AppConfig reloaded(path());
   EXPECT_EQ(reloaded.GetProfileNames(), (std::vector<std::string>{"Default"}));

@@ -1,8 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <map>
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -11,6 +10,7 @@
 #include <QTimeEdit>
 #include <QtTest>
 #include <ctime>
+#include <map>
 
 #include "app/Ostrel3App.h"
 #include "app/ui/CMainFrame.h"

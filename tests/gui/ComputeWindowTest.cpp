@@ -1,7 +1,7 @@
 #include <QComboBox>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -214,7 +214,8 @@ class ComputeWindowTest : public QObject {
     frame.ShowAtPlacement();
     auto paths = [&] {
       QStringList all;
-      for (Candidate* c : app.Candidates().GetCandidates()) all << QString::fromStdString(c->GetFullPath());
+      for (Candidate* c : app.Candidates().GetCandidates())
+        all << QString::fromStdString(c->GetFullPath());
       return all;
     };
     auto resultPaths = [&] {

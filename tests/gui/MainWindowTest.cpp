@@ -219,7 +219,8 @@ class MainWindowTest : public QObject {
     CListCtrlCandidates& list = frame.View().CandidateListView();
     QCOMPARE(Column(list, 3), QStringList({"26,826,720,256"}));
     const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-    QVERIFY(list.columnWidth(3) >= list.fontMetrics().horizontalAdvance("26,826,720,256") + 2 * margin);
+    QVERIFY(list.columnWidth(3) >=
+            list.fontMetrics().horizontalAdvance("26,826,720,256") + 2 * margin);
     QVERIFY(list.columnWidth(1) >= 80 * list.fontMetrics().averageCharWidth() / 5);
   }
 

@@ -252,7 +252,8 @@ TEST_F(Commands, APressAsASearchEndsActsOnTheRun) {
   settings.SetUsePcts(true);
   settings.SetPctMin(99.0);
   settings.SetPctMax(100.0);
-  for (int bytes : {700, 600, 500, 450, 300, 200}) AddSized(std::string("s").append(std::to_string(bytes)), bytes);
+  for (int bytes : {700, 600, 500, 450, 300, 200})
+    AddSized(std::string("s").append(std::to_string(bytes)), bytes);
   for (const Case& c : cases) {
     ui.monitor = test::ScriptedMonitor();
     ui.monitor.presses = {{0, 5, c.useBest, c.keepGoing}};
