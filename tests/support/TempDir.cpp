@@ -85,17 +85,20 @@ std::string TempDir::MakeLink(std::string_view relative, const std::string& targ
   return path;
 }
 
-bool AsUnprivilegedUser(const std::function<bool()>& body) {
+std::optional<bool> AsUnprivilegedUser(const std::function<bool()>& body) {
   if (geteuid() != 0) return body();
+  constexpr int kNoUser = 77;
   pid_t child = fork();
-  if (child < 0) return false;
+  if (child < 0) return std::nullopt;
   if (child == 0) {
     constexpr uid_t kNobody = 65534;
-    bool ok = setgid(kNobody) == 0 && setuid(kNobody) == 0 && body();
-    _exit(ok ? 0 : 1);
+    if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(kNoUser);
+    _exit(body() ? 0 : 1);
   }
   int status = 0;
-  return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return false;
+  if (WEXITSTATUS(status) == kNoUser) return std::nullopt;
+  return WEXITSTATUS(status) == 0;
 }
 
 bool RunCommand(const std::string& command) { return std::system(command.c_str()) == 0; }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,9 +33,10 @@ class TempDir {
 };
 
 // Runs body where file permissions bind: as root (whom they do not bind) in
-// a child process as the user nobody, else here. True when body returned
-// true. The folders body works in must be open to that user.
-bool AsUnprivilegedUser(const std::function<bool()>& body);
+// a child process as the user nobody, else here. What body returned, or
+// nothing when root cannot become nobody. The folders body works in must be
+// open to that user.
+std::optional<bool> AsUnprivilegedUser(const std::function<bool()>& body);
 
 // Runs a shell command; true when it exited with status 0.
 bool RunCommand(const std::string& command);
