@@ -2,6 +2,14 @@
 
 namespace ostrel {
 
+std::string CandidateCommands::RefusedText(const std::vector<std::string>& paths) {
+  std::string text = "The following file(s)/folder(s) could not be added:\n\n";
+  for (const std::string& path : paths) text += path + "\n";
+  return text +
+         "\nPlease note that any new candidates added must not be\ncontained within a preexisting "
+         "candidate, and no\npreexisting candidates may be within the new items\nbeing added.\n";
+}
+
 // A path that does not exist (gone since it was picked or dropped) is no
 // candidate: it would measure nothing and have no name.
 void CandidateCommands::AddCandidates(const std::vector<std::string>& paths) {
@@ -21,12 +29,8 @@ void CandidateCommands::AddCandidates(const std::vector<std::string>& paths) {
   }
   ui_.EndAdding();
   if (!refused.empty()) {
-    std::string text = "The following file(s)/folder(s) could not be added:\n\n";
-    for (const std::string& path : refused) text += path + "\n";
-    text +=
-        "\nPlease note that any new candidates added must not be\ncontained within a preexisting "
-        "candidate, and no\npreexisting candidates may be within the new items\nbeing added.\n";
-    ui_.Messages().Show("Warning", text, MessageIcon::Warning, MessageButtons::Ok, Answer::Ok);
+    ui_.Messages().Show("Warning", RefusedText(refused), MessageIcon::Warning, MessageButtons::Ok,
+                        Answer::Ok);
   }
   if (!missing.empty()) {
     std::string text = "The following file(s)/folder(s) do not exist and could not be added:\n\n";

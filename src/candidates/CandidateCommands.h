@@ -18,6 +18,8 @@ class CandidateCommands {
       : list_(list), profile_(profile), ui_(ui) {}
 
   void AddCandidates(const std::vector<std::string>& paths);
+  // The warning that lists paths refused by the containment rule.
+  static std::string RefusedText(const std::vector<std::string>& paths);
   // Expand All or Expand to Fit Media as the options ask; true when one ran.
   bool ApplyAutoExpand();
   void ExpandToFitMedia();

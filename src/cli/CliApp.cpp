@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/Formatting.h"
+#include "candidates/CandidateCommands.h"
 #include "candidates/CandidateList.h"
 #include "cli/CliArguments.h"
 #include "cli/CliPresets.h"
@@ -36,11 +37,6 @@ constexpr const char* kUsage =
     "         second Ctrl+C cancels.\n"
     "measure  prints the size, playing time and contents of each path.\n"
     "presets  lists the short names and the presets of Ostrel.cfg.\n";
-
-constexpr const char* kRefusedHead = "The following file(s)/folder(s) could not be added:\n\n";
-constexpr const char* kRefusedTail =
-    "\nPlease note that any new candidates added must not be\ncontained within a preexisting "
-    "candidate, and no\npreexisting candidates may be within the new items\nbeing added.\n";
 
 int Usage(const std::string& error) {
   std::fprintf(stderr, "ostrel-cli: %s\n\n%s", error.c_str(), kUsage);
@@ -75,9 +71,7 @@ bool AddPaths(const ComputeRequest& request, CandidateList& list) {
     if (p.group != 0) added->SetGroup(p.group);
   }
   if (!refused.empty()) {
-    std::string text = kRefusedHead;
-    for (const std::string& path : refused) text += path + "\n";
-    std::fprintf(stderr, "Warning: %s%s", text.c_str(), kRefusedTail);
+    std::fprintf(stderr, "Warning: %s", CandidateCommands::RefusedText(refused).c_str());
   }
   return true;
 }

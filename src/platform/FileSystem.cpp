@@ -159,18 +159,17 @@ int FileSystem::CopyToNew(const std::string& from, const std::string& to) {
   int in = open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (in < 0) return errno;
   struct stat st;
-  if (fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
-    int error = S_ISREG(st.st_mode) ? errno : EINVAL;
+  int error = fstat(in, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : EINVAL;
+  if (error != 0) {
     close(in);
     return error;
   }
   int out = open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 0666);
   if (out < 0) {
-    int error = errno;
+    error = errno;
     close(in);
     return error;
   }
-  int error = 0;
   char buffer[64 * 1024];
   while (error == 0) {
     ssize_t n = read(in, buffer, sizeof buffer);
